@@ -1,0 +1,16 @@
+#include "app/startup.h"
+
+#include <string>
+
+// X11 hosts pass the switches as separate arguments; joined with single spaces they read exactly
+// like the Windows command line.
+int main(int argc, char** argv) {
+    std::string commandLine;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) {
+            commandLine += ' ';
+        }
+        commandLine += argv[i];
+    }
+    return runStartup(commandLine.c_str(), nullptr, 0);
+}

@@ -1,0 +1,35 @@
+#include "app/main_loop.h"
+
+#include "app/process_state.h"
+#include "platform/native_window.h"
+#include "scene/scene.h"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+void tick() {
+    auto time = static_cast<float>(glfwGetTime());
+    commonUniforms->setTime(time);
+    renderFrame();
+}
+
+void runMainLoop() {
+    setUpScene();
+    GLFWwindow* window = currentApp->window;
+    bool keepRunning = true;
+    do {
+        tick();
+        glfwSwapBuffers(window);
+        glfwPollEvents();
+        if (glfwGetKey(window, GLFW_KEY_ESCAPE) != GLFW_RELEASE) {
+            keepRunning = false;
+        }
+        if (glfwWindowShouldClose(window) == 1) {
+            keepRunning = false;
+        }
+        if (currentArgs->mode == SaverMode::Preview &&
+            !platform::isWindowEnabled(currentArgs->parent)) {
+            return;
+        }
+    } while (keepRunning);
+}

@@ -1,0 +1,4 @@
+#include "app/process_state.h"
+
+ScreensaverArgs* currentArgs = nullptr;
+SaverApp* currentApp = nullptr;

@@ -1,0 +1,135 @@
+#include "app/saver_app.h"
+
+#include "app/window_icon.h"
+#include "app/window_size_rule.h"
+#include "platform/message_box.h"
+#include "platform/os_version.h"
+#include "render/drawing_size.h"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include <cstdlib>
+
+namespace {
+
+void onGlfwError(int, const char* description) {
+    platform::showMessageBox(description, "Error", platform::MessageIcon::Information);
+}
+
+void onWindowSize(GLFWwindow*, int width, int height) {
+    setDrawingSize(width, height);
+}
+
+// Any key or button event ends the saver at once; the OS reclaims the window and the context.
+void onKey(GLFWwindow*, int, int, int, int) {
+    std::exit(0);
+}
+
+void onMouseButton(GLFWwindow*, int, int, int) {
+    std::exit(0);
+}
+
+// Moving the mouse or turning the wheel must not wake the screen.
+void onCursorPos(GLFWwindow*, double, double) {}
+
+void onScroll(GLFWwindow*, double, double) {}
+
+void showDebug(const char* text) {
+    platform::showMessageBox(text, "Debug", platform::MessageIcon::Information);
+}
+
+} // namespace
+
+SaverApp::SaverApp(ScreensaverArgs* args) : args(args) {
+    initWindowing();
+    computeWindowSize();
+    openWindow();
+    initGlState();
+}
+
+int SaverApp::osVersionNumber() {
+    std::uint32_t version = platform::osVersionWord();
+    int major = static_cast<int>(version & 0xFF);
+    int minor = static_cast<int>((version >> 8) & 0xFF);
+    return major * 10 + minor;
+}
+
+int SaverApp::primaryModeSize(int which) {
+    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+    const GLFWvidmode* mode = monitor != nullptr ? glfwGetVideoMode(monitor) : nullptr;
+    if (mode == nullptr) {
+        return 0;
+    }
+    return which == 0 ? mode->width : mode->height;
+}
+
+void SaverApp::setSwapInterval(int interval) {
+    glfwSwapInterval(interval & 0xFF);
+}
+
+void SaverApp::initWindowing() {
+    glfwSetErrorCallback(onGlfwError);
+    if (!glfwInit()) {
+        showDebug("Failed to initialize GLFW");
+    }
+}
+
+void SaverApp::computeWindowSize() {
+    PixelSize parentClient;
+    bool parentRead = false;
+    PixelSize primaryMode;
+    int osVersion = osVersionNumber();
+    if (args->mode == SaverMode::Preview) {
+        platform::ClientSize client;
+        parentRead = platform::readClientSize(args->parent, &client);
+        parentClient = {client.width, client.height};
+    } else if (osVersion >= 60) {
+        primaryMode = {primaryModeSize(0), primaryModeSize(1)};
+    }
+    PixelSize size =
+        chooseWindowSize(args->mode, osVersion, &primaryMode, parentRead ? &parentClient : nullptr);
+    setDrawingSize(size.width, size.height);
+}
+
+void SaverApp::openWindow() {
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
+    glfwWindowHint(GLFW_CONTEXT_ROBUSTNESS, GLFW_LOSE_CONTEXT_ON_RESET);
+    glfwWindowHint(GLFW_SAMPLES, 0);
+    glfwWindowHint(GLFW_STEREO, 0);
+
+    if (args->mode != SaverMode::Preview) {
+        window = glfwCreateWindow(windowWidth, windowHeight, "Emberveil", glfwGetPrimaryMonitor(),
+                                  nullptr);
+    }
+    if (window == nullptr) {
+        showDebug("Failed to open window");
+        glfwTerminate();
+        std::exit(0);
+    }
+
+    glfwSetWindowSizeCallback(window, onWindowSize);
+    glfwSetKeyCallback(window, onKey);
+    glfwSetMouseButtonCallback(window, onMouseButton);
+    glfwSetCursorPosCallback(window, onCursorPos);
+    glfwSetScrollCallback(window, onScroll);
+
+    glfwMakeContextCurrent(window);
+    setWindowIcon(window);
+    // Resolved once while the context is current. GLEW reports failure for contexts older than
+    // 3.0 even though every entry point the saver uses was found, so the result is not checked.
+    glewInit();
+}
+
+void SaverApp::initGlState() {
+    glCullFace(GL_BACK);
+    glFrontFace(GL_CW);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_MULTISAMPLE);
+    glDisable(GL_LINE_SMOOTH);
+    glDisable(GL_POLYGON_SMOOTH);
+    setSwapInterval(1);
+    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
+}

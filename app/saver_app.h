@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/screensaver_args.h"
+
+struct GLFWwindow;
+
+// The running saver: the windowing library, the window with its GL context and the fixed GL state.
+// Constructing it leaves everything ready for the main loop to draw.
+class SaverApp {
+  public:
+    explicit SaverApp(ScreensaverArgs* args);
+
+    // Major version times 10 plus minor version: 60 for 6.0, 61 for 6.1.
+    static int osVersionNumber();
+    // Width (which == 0) or height of the primary monitor's current mode; 0 when unknown.
+    static int primaryModeSize(int which);
+    // Passes the interval, cut to its low 8 bits, to the library.
+    static void setSwapInterval(int interval);
+
+    GLFWwindow* window = nullptr;
+    ScreensaverArgs* args;
+
+  private:
+    void initWindowing();
+    void computeWindowSize();
+    void openWindow();
+    void initGlState();
+};

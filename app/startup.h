@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/app_instance.h"
+
+// The name whose holder is the one preview-style saver of the session.
+constexpr const char* kSingleInstanceName = "Z_OVORIR_AVAVOZARIDI";
+
+// True when this process is the only holder of the single-instance name.
+bool acquireSingleInstance();
+
+// Everything the entry point does with its command line (without the program name). Returns the
+// process exit code, which is always 0.
+int runStartup(const char* commandLine, platform::AppInstance instance, int showCommand);

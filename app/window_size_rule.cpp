@@ -1,0 +1,20 @@
+#include "app/window_size_rule.h"
+
+namespace {
+
+bool usable(const PixelSize* size) {
+    return size != nullptr && size->width > 0 && size->height > 0;
+}
+
+} // namespace
+
+PixelSize chooseWindowSize(SaverMode mode, int osVersionNumber, const PixelSize* primaryMode,
+                           const PixelSize* parentClient) {
+    const PixelSize* chosen = nullptr;
+    if (mode == SaverMode::Preview) {
+        chosen = parentClient;
+    } else if (osVersionNumber >= 60) {
+        chosen = primaryMode;
+    }
+    return usable(chosen) ? *chosen : kFallbackWindowSize;
+}

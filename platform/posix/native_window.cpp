@@ -1,0 +1,50 @@
+#include "platform/native_window.h"
+
+#include <X11/Xlib.h>
+
+namespace platform {
+
+namespace {
+
+// The saver asks about the parent every frame, so one connection is opened and kept.
+Display* display() {
+    static Display* connection = XOpenDisplay(nullptr);
+    return connection;
+}
+
+int ignoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+// Reads a window's attributes without letting a vanished window end the process through Xlib's
+// default error handler.
+bool readAttributes(NativeWindowHandle window, XWindowAttributes* attributes) {
+    Display* connection = display();
+    if (connection == nullptr || window <= 0) {
+        return false;
+    }
+    XErrorHandler previous = XSetErrorHandler(ignoreXError);
+    Status status = XGetWindowAttributes(connection, static_cast<Window>(window), attributes);
+    XSync(connection, False);
+    XSetErrorHandler(previous);
+    return status != 0;
+}
+
+} // namespace
+
+bool readClientSize(NativeWindowHandle window, ClientSize* size) {
+    XWindowAttributes attributes{};
+    if (!readAttributes(window, &attributes)) {
+        return false;
+    }
+    size->width = attributes.width;
+    size->height = attributes.height;
+    return true;
+}
+
+bool isWindowEnabled(NativeWindowHandle window) {
+    XWindowAttributes attributes{};
+    return readAttributes(window, &attributes) && attributes.map_state == IsViewable;
+}
+
+} // namespace platform

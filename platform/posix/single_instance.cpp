@@ -1,0 +1,38 @@
+#include "platform/single_instance.h"
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace platform {
+
+// A socket bound in the abstract namespace plays the part of a named event: the name is
+// per user, and the kernel releases it when the process ends, however it ends.
+bool claimInstanceName(const char* name) {
+    int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return true;
+    }
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    int length = std::snprintf(address.sun_path + 1, sizeof address.sun_path - 1, "%s.%u", name,
+                               static_cast<unsigned>(getuid()));
+    if (length < 0) {
+        close(fd);
+        return true;
+    }
+    std::size_t pathLength = 1 + std::strlen(address.sun_path + 1);
+    auto addressLength = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + pathLength);
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&address), addressLength) != 0) {
+        bool held = errno == EADDRINUSE;
+        close(fd);
+        return !held;
+    }
+    return true;
+}
+
+} // namespace platform

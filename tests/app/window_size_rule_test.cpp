@@ -1,0 +1,55 @@
+#include "app/saver_app.h"
+#include "app/window_size_rule.h"
+#include "render/drawing_size.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void expectSize(PixelSize size, int width, int height) {
+    EXPECT_EQ(size.width, width);
+    EXPECT_EQ(size.height, height);
+}
+
+TEST(WindowSizeRule, FullScreenModesTakeThePrimaryMonitorsModeFromVersion60) {
+    PixelSize monitor{1920, 1080};
+    expectSize(chooseWindowSize(SaverMode::Fullscreen, 60, &monitor, nullptr), 1920, 1080);
+    expectSize(chooseWindowSize(SaverMode::None, 100, &monitor, nullptr), 1920, 1080);
+}
+
+TEST(WindowSizeRule, OlderSystemsGet800By600WhateverTheMonitor) {
+    PixelSize monitor{1920, 1080};
+    expectSize(chooseWindowSize(SaverMode::Fullscreen, 51, &monitor, nullptr), 800, 600);
+    expectSize(chooseWindowSize(SaverMode::None, 59, &monitor, nullptr), 800, 600);
+}
+
+TEST(WindowSizeRule, PreviewTakesTheParentsClientAreaOnAnySystem) {
+    PixelSize monitor{1920, 1080};
+    PixelSize parent{152, 112};
+    expectSize(chooseWindowSize(SaverMode::Preview, 61, &monitor, &parent), 152, 112);
+    expectSize(chooseWindowSize(SaverMode::Preview, 50, &monitor, &parent), 152, 112);
+}
+
+TEST(WindowSizeRule, UnreadableSizesFallBackTo800By600) {
+    PixelSize empty{0, 0};
+    PixelSize negative{-5, 300};
+    expectSize(chooseWindowSize(SaverMode::Fullscreen, 61, nullptr, nullptr), 800, 600);
+    expectSize(chooseWindowSize(SaverMode::Fullscreen, 61, &empty, nullptr), 800, 600);
+    expectSize(chooseWindowSize(SaverMode::Preview, 61, nullptr, nullptr), 800, 600);
+    expectSize(chooseWindowSize(SaverMode::Preview, 61, nullptr, &negative), 800, 600);
+}
+
+TEST(DrawingSize, AspectIsRecomputedFromTheFloatSizes) {
+    setDrawingSize(152, 112);
+    EXPECT_EQ(windowWidth, 152);
+    EXPECT_EQ(windowHeight, 112);
+    EXPECT_FLOAT_EQ(windowAspect, 152.0f / 112.0f);
+    setDrawingSize(1920, 1080);
+    EXPECT_FLOAT_EQ(windowAspect, 1920.0f / 1080.0f);
+}
+
+TEST(OsVersionNumber, IsAtLeast60SoFullScreenUsesTheMonitorMode) {
+    EXPECT_GE(SaverApp::osVersionNumber(), 60);
+}
+
+} // namespace
