@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/os_version.h"
 #include "render/drawing_size.h"
+#include "render/gl_state.h"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -93,11 +94,7 @@ void SaverApp::computeWindowSize() {
 }
 
 void SaverApp::openWindow() {
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
-    glfwWindowHint(GLFW_CONTEXT_ROBUSTNESS, GLFW_LOSE_CONTEXT_ON_RESET);
-    glfwWindowHint(GLFW_SAMPLES, 0);
-    glfwWindowHint(GLFW_STEREO, 0);
+    setSaverContextHints();
 
     if (args->mode != SaverMode::Preview) {
         window = glfwCreateWindow(windowWidth, windowHeight, "Emberveil", glfwGetPrimaryMonitor(),
@@ -123,13 +120,7 @@ void SaverApp::openWindow() {
 }
 
 void SaverApp::initGlState() {
-    glCullFace(GL_BACK);
-    glFrontFace(GL_CW);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glDisable(GL_MULTISAMPLE);
-    glDisable(GL_LINE_SMOOTH);
-    glDisable(GL_POLYGON_SMOOTH);
+    applyFixedGlState();
     setSwapInterval(1);
     glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
 }
