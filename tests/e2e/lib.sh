@@ -1,0 +1,153 @@
+# Shared by the end-to-end tests: each test sources this file, gets an X display of its own and runs
+# the real executables of one build on it, natively or under Wine, the same way.
+#
+# Environment (set by CTest): EMBERVEIL_RUNNER (native or wine), EMBERVEIL_SAVER (the saver),
+# EMBERVEIL_SCRIPTS (the repository's scripts/), EMBERVEIL_MESSAGE_READER (Windows only: the program
+# that reads and dismisses message boxes), EMBERVEIL_ARTIFACTS (where screenshots and logs go).
+set -u
+
+E2E_NAME=$(basename "$0" .sh)
+E2E_DIR="$EMBERVEIL_ARTIFACTS/$E2E_NAME"
+rm -rf "$E2E_DIR"
+mkdir -p "$E2E_DIR"
+E2E_XVFB_PID=
+E2E_PIDS=()
+
+log() { printf '%s: %s\n' "$E2E_NAME" "$*"; }
+
+fail() {
+    printf '%s: FAIL: %s\n' "$E2E_NAME" "$*" >&2
+    exit 1
+}
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill -9 "$pid" 2>/dev/null
+    done
+    if [ "$EMBERVEIL_RUNNER" = wine ]; then
+        wineserver -k 2>/dev/null
+        wineserver -w 2>/dev/null
+    fi
+    if [ -n "$E2E_XVFB_PID" ]; then
+        kill "$E2E_XVFB_PID" 2>/dev/null
+        wait "$E2E_XVFB_PID" 2>/dev/null
+    fi
+}
+trap e2e_cleanup EXIT
+
+# start_display [Xvfb options...]: a fresh X server of 1024x768 unless the options say otherwise.
+start_display() {
+    local fifo="$E2E_DIR/displayfd"
+    rm -f "$fifo"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$fifo" \
+        >"$E2E_DIR/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    local number
+    read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
+    rm -f "$fifo"
+    export DISPLAY=":$number"
+    if [ "$EMBERVEIL_RUNNER" = wine ]; then
+        # A wineserver belongs to the display it first met: each test gets a fresh one of its own.
+        export WINEPREFIX="$EMBERVEIL_ARTIFACTS/wine-prefix" WINEDEBUG=-all
+        "$EMBERVEIL_SCRIPTS/wine-prefix.sh" "$WINEPREFIX" || fail "no Wine prefix"
+        wineserver -k 2>/dev/null
+        wineserver -w 2>/dev/null
+    fi
+}
+
+# run_program NAME PROGRAM [ARGUMENTS...]: starts a program of this build in the background. Its
+# output lands in $E2E_DIR/NAME.out and NAME.err; its pid in the variable NAME_pid.
+run_program() {
+    local name=$1 program=$2
+    shift 2
+    if [ "$EMBERVEIL_RUNNER" = wine ]; then
+        wine "$program" "$@" >"$E2E_DIR/$name.out" 2>"$E2E_DIR/$name.err" </dev/null &
+    else
+        "$program" "$@" >"$E2E_DIR/$name.out" 2>"$E2E_DIR/$name.err" </dev/null &
+    fi
+    local pid=$!
+    E2E_PIDS+=("$pid")
+    printf -v "${name}_pid" '%s' "$pid"
+}
+
+run_saver() {
+    local name=$1
+    shift
+    run_program "$name" "$EMBERVEIL_SAVER" "$@"
+}
+
+running() { kill -0 "$1" 2>/dev/null; }
+
+# wait_exit PID SECONDS: waits for the program to end and sets EXIT_STATUS; fails on a timeout.
+wait_exit() {
+    local pid=$1 seconds=$2 waited=0
+    while running "$pid"; do
+        if [ "$waited" -ge $((seconds * 10)) ]; then
+            fail "process $pid still running after ${seconds}s"
+        fi
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    wait "$pid"
+    EXIT_STATUS=$?
+}
+
+# collect_messages NAME SECONDS: waits for the program started as NAME to end and writes every
+# message it showed, one "<caption>: <text>" line each, to $E2E_DIR/NAME.messages. Under Wine the
+# modal boxes are read and dismissed one by one; natively they are the lines on standard error.
+collect_messages() {
+    local name=$1 seconds=$2
+    local pid_var="${name}_pid"
+    local pid=${!pid_var}
+    local messages="$E2E_DIR/$name.messages"
+    : >"$messages"
+    if [ "$EMBERVEIL_RUNNER" = wine ]; then
+        local deadline=$((SECONDS + seconds))
+        while running "$pid" && [ "$SECONDS" -lt "$deadline" ]; do
+            wine "$EMBERVEIL_MESSAGE_READER" 500 >>"$messages" 2>/dev/null </dev/null
+        done
+        tr -d '\r' <"$messages" >"$messages.tmp" && mv "$messages.tmp" "$messages"
+    fi
+    wait_exit "$pid" 10
+    if [ "$EMBERVEIL_RUNNER" = native ]; then
+        cp "$E2E_DIR/$name.err" "$messages"
+    fi
+}
+
+# wait_for_window TITLE [SECONDS]: waits until a window with this title is mapped.
+wait_for_window() {
+    local title=$1 seconds=${2:-20} tries=0
+    until xwininfo -name "$title" 2>/dev/null | grep -q 'Map State: IsViewable'; do
+        tries=$((tries + 1))
+        [ "$tries" -lt $((seconds * 10)) ] || fail "no window \"$title\" after ${seconds}s"
+        sleep 0.1
+    done
+}
+
+count_windows() { xwininfo -root -tree | grep -c "\"$1\"" || true; }
+
+# window_geometry TITLE: prints "WIDTHxHEIGHT+X+Y" of the window with this title.
+window_geometry() {
+    xwininfo -name "$1" | awk '
+        /Absolute upper-left X:/ {x = $NF}
+        /Absolute upper-left Y:/ {y = $NF}
+        /^ *Width:/ {w = $NF}
+        /^ *Height:/ {h = $NF}
+        END {printf "%sx%s+%s+%s\n", w, h, x, y}'
+}
+
+screen_size() { xdpyinfo | awk '/dimensions:/ {print $2; exit}'; }
+
+screenshot() { import -window root "$1"; }
+
+# pixel_rgb FILE X Y: prints "R G B" (0-255) of one pixel of a screenshot.
+pixel_rgb() {
+    convert "$1" -format "%[fx:int(255*u.p{$2,$3}.r)] %[fx:int(255*u.p{$2,$3}.g)] %[fx:int(255*u.p{$2,$3}.b)]" info:
+}
+
+# region_mean FILE GEOMETRY: prints the mean brightness (0-255) of a region such as 100x50+10+10.
+region_mean() {
+    convert "$1" -crop "$2" +repage -colorspace Gray -format "%[fx:int(255*mean)]" info:
+}
