@@ -13,7 +13,9 @@ int main(int argc, char** argv) {
     DWORD start = GetTickCount();
     for (;;) {
         HWND box = FindWindowA("#32770", nullptr);
-        if (box != nullptr) {
+        // A box is found as soon as it is created, before its caption and text are set; it is
+        // ready once it is shown.
+        if (box != nullptr && IsWindowVisible(box) && GetDlgItem(box, IDOK) != nullptr) {
             char caption[512] = {};
             char text[4096] = {};
             GetWindowTextA(box, caption, sizeof caption);
