@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+struct GLFWwindow;
+
+// An 8-bit RGB picture, top row first.
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels;
+};
+
+// Renders the saver's frames headless: a window that is never shown, with the saver's context
+// hints, entry points and fixed GL state, in which the saver's own scene draws.
+class FrameCapture {
+  public:
+    // Opens the window; frames up to this size can be captured. False when the windowing library
+    // or the window could not be started.
+    bool open(int maxWidth, int maxHeight);
+
+    // Renders the frame the saver shows at this time in a viewport of this size and reads it back.
+    // The size must fit the window that open() made.
+    RgbImage capture(int width, int height, float time);
+
+  private:
+    GLFWwindow* window = nullptr;
+    int maxWidth = 0;
+    int maxHeight = 0;
+    bool sceneReady = false;
+};
