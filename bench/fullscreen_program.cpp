@@ -1,0 +1,83 @@
+#include "bench/fullscreen_program.h"
+
+#include "platform/resources.h"
+
+#include <vector>
+
+namespace {
+
+GLuint compileStage(GLenum stage, const std::string& text, std::string* error) {
+    GLuint shader = glCreateShader(stage);
+    const char* source = text.c_str();
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint status = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
+    if (status == 0) {
+        GLint length = 0;
+        glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
+        std::vector<char> log(static_cast<std::size_t>(length) + 1, '\0');
+        glGetShaderInfoLog(shader, length, nullptr, log.data());
+        *error = log.data();
+        glDeleteShader(shader);
+        return 0;
+    }
+    return shader;
+}
+
+} // namespace
+
+bool FullscreenProgram::build(const std::string& vertexText, const std::string& fragmentText,
+                              std::string* error) {
+    GLuint vertexShader = compileStage(GL_VERTEX_SHADER, vertexText, error);
+    if (vertexShader == 0) {
+        return false;
+    }
+    GLuint fragmentShader = compileStage(GL_FRAGMENT_SHADER, fragmentText, error);
+    if (fragmentShader == 0) {
+        return false;
+    }
+    program = glCreateProgram();
+    glAttachShader(program, vertexShader);
+    glAttachShader(program, fragmentShader);
+    glLinkProgram(program);
+    GLint linked = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (linked == 0) {
+        *error = "link failed";
+        return false;
+    }
+    positionLocation = glGetAttribLocation(program, "position");
+    timeLocation = glGetUniformLocation(program, "iTime");
+    widthLocation = glGetUniformLocation(program, "viewportWidth");
+    heightLocation = glGetUniformLocation(program, "viewportHeight");
+
+    // Two triangles in clip space, as the saver's rectangle model lays them out.
+    const float corners[] = {-1.0f, -1.0f, 0.0f, 1.0f, -1.0f, 0.0f, 1.0f,  1.0f, 0.0f,
+                             -1.0f, -1.0f, 0.0f, 1.0f, 1.0f,  0.0f, -1.0f, 1.0f, 0.0f};
+    glGenBuffers(1, &vertexBuffer);
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+    glBufferData(GL_ARRAY_BUFFER, sizeof(corners), corners, GL_STATIC_DRAW);
+    return true;
+}
+
+void FullscreenProgram::draw(float time, float width, float height) const {
+    glUseProgram(program);
+    glUniform1f(timeLocation, time);
+    glUniform1f(widthLocation, width);
+    glUniform1f(heightLocation, height);
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer);
+    glEnableVertexAttribArray(static_cast<GLuint>(positionLocation));
+    glVertexAttribPointer(static_cast<GLuint>(positionLocation), 3, GL_FLOAT, GL_FALSE,
+                          3 * sizeof(float), nullptr);
+    glDrawArrays(GL_TRIANGLES, 0, 6);
+}
+
+std::string shaderText(int resourceId) {
+    platform::TextResource text = platform::findTextResource(resourceId);
+    if (text.data == nullptr) {
+        return {};
+    }
+    std::string whole(text.data, text.size);
+    return whole.substr(0, whole.find('~'));
+}

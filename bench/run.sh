@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Runs the saver's benchmarks on a display of their own and prints the figures.
+# Usage: bench/run.sh [build-dir]   (default build/linux; builds nothing)
+set -euo pipefail
+
+if [[ -z "${EMBERVEIL_BENCH_DISPLAY:-}" ]]; then
+    EMBERVEIL_BENCH_DISPLAY=1 exec xvfb-run -a -s '-screen 0 1920x1080x24' "$0" "$@"
+fi
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$(cd "${1:-$root/build/linux}" && pwd)"
+for tool in bench/frame_cost_bench bench/startup_probe app/emberveil; do
+    if [[ ! -x "$build/$tool" ]]; then
+        echo "missing $build/$tool: build the native preset first" >&2
+        exit 1
+    fi
+done
+
+echo "== frame cost (target: fire <= 1.15 x baseline)"
+"$build/bench/frame_cost_bench"
+
+echo "== start-up to first presented frame (target <= 300 ms), five runs"
+for run in 1 2 3 4 5; do
+    "$build/bench/startup_probe"
+done
+
+echo "== peak resident memory of the saver (target <= 80 MB)"
+"$build/app/emberveil" &
+saver=$!
+sleep 4
+peak_kb="$(awk '/^VmHWM:/ { print $2 }' "/proc/$saver/status")"
+# Any key ends the saver; the focus may not have reached its window yet, so aim at it directly.
+window="$(xdotool search --pid "$saver" 2>/dev/null | head -n 1 || true)"
+if [[ -n "$window" ]]; then
+    xdotool key --window "$window" space || true
+else
+    xdotool key space || true
+fi
+for _ in $(seq 50); do
+    kill -0 "$saver" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$saver" 2>/dev/null; then
+    echo "the saver did not end on a key press" >&2
+    kill "$saver"
+fi
+status=0
+wait "$saver" || status=$?
+echo "peak resident memory: $((peak_kb / 1024)) MB ($peak_kb kB VmHWM), exit code $status"
