@@ -1,0 +1,5 @@
+#version 140
+void main() {
+    gl_Position = undeclared_name;
+}
+//~

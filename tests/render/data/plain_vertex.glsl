@@ -1,0 +1,6 @@
+#version 140
+attribute vec4 position;
+void main() {
+    gl_Position = position;
+}
+//~
