@@ -50,28 +50,8 @@ V3 cornerOffset(int k, const V3& i1, const V3& i2) {
     }
 }
 
-// Noise for a stack of octaves, mapped from [-1, 1] to [0, 1].
-float stack(V3 pos, int octaves, float falloff) {
-    float noise = referenceSimplexNoise(pos[0], pos[1], pos[2]);
-    float off = 1.0f;
-    for (int octave = 2; octave <= std::min(octaves, 4); ++octave) {
-        for (float& c : pos) {
-            c *= 2.0f;
-        }
-        off *= falloff;
-        noise = (1.0f - off) * noise + off * referenceSimplexNoise(pos[0], pos[1], pos[2]);
-    }
-    return (1.0f + noise) / 2.0f;
-}
-
-void stackPair(const V3& pos, int octaves, float falloff, float* u, float* v) {
-    *u = stack(pos, octaves, falloff);
-    *v = stack({pos[0] + 3984.293f, pos[1] + 423.21f, pos[2] + 5235.19f}, octaves, falloff);
-}
-
-} // namespace
-
-float referenceSimplexNoise(float vx, float vy, float vz) {
+// 3D simplex noise, about -1 to 1.
+float simplexNoise(float vx, float vy, float vz) {
     const V3 v = {vx, vy, vz};
     const float third = 1.0f / 3.0f;
     const float sixth = 1.0f / 6.0f;
@@ -149,7 +129,8 @@ float referenceSimplexNoise(float vx, float vy, float vz) {
     return 42.0f * result;
 }
 
-float referenceSparkHash(float x, float y) {
+// A hash of the spark cell, in [0, 1).
+float sparkHash(float x, float y) {
     float sx = fractOf(x * 5.3983f);
     float sy = fractOf(y * 5.4427f);
     float d = sy * (sx + 21.5351f) + sx * (sy + 14.3137f);
@@ -157,6 +138,27 @@ float referenceSparkHash(float x, float y) {
     sy += d;
     return fractOf(sx * sy * 95.4337f);
 }
+
+// Noise for a stack of octaves, mapped from [-1, 1] to [0, 1].
+float stack(V3 pos, int octaves, float falloff) {
+    float noise = simplexNoise(pos[0], pos[1], pos[2]);
+    float off = 1.0f;
+    for (int octave = 2; octave <= std::min(octaves, 4); ++octave) {
+        for (float& c : pos) {
+            c *= 2.0f;
+        }
+        off *= falloff;
+        noise = (1.0f - off) * noise + off * simplexNoise(pos[0], pos[1], pos[2]);
+    }
+    return (1.0f + noise) / 2.0f;
+}
+
+void stackPair(const V3& pos, int octaves, float falloff, float* u, float* v) {
+    *u = stack(pos, octaves, falloff);
+    *v = stack({pos[0] + 3984.293f, pos[1] + 423.21f, pos[2] + 5235.19f}, octaves, falloff);
+}
+
+} // namespace
 
 FireLayers evaluateFireLayers(float x, float y, float W, float H, float T) {
     FireLayers out;
@@ -198,8 +200,8 @@ FireLayers evaluateFireLayers(float x, float y, float W, float H, float T) {
 
     // Smoke.
     float smokeNoise =
-        0.5f + referenceSimplexNoise(0.4f * position[0] + timing[0], 0.4f * position[1] + timing[1],
-                                     0.4f * position[2] + timing[2] * 0.2f) /
+        0.5f + simplexNoise(0.4f * position[0] + timing[0], 0.4f * position[1] + timing[1],
+                            0.4f * position[2] + timing[2] * 0.2f) /
                    2.0f;
     out.smoke =
         0.3f * std::pow(xfuel, 3.0f) * std::pow(ypart, 2.0f) * (smokeNoise + 0.4f * (1.0f - noise));
@@ -219,7 +221,7 @@ FireLayers evaluateFireLayers(float x, float y, float W, float H, float T) {
     }
     float column = std::floor(sx / cell);
     float row = std::floor(sy / cell);
-    float random = referenceSparkHash(column, row);
+    float random = sparkHash(column, row);
     float life = std::min(
         10.0f *
             (1.0f - std::min((row + 190.0f * realtime / cell) / (24.0f - 20.0f * random), 1.0f)),

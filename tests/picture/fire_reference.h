@@ -21,7 +21,3 @@ FireLayers evaluateFireLayers(float x, float y, float width, float height, float
 // The pixel's colour as the shader writes it: the brighter of fire and sparks, plus smoke; not
 // yet saturated.
 Rgb combineLayers(const FireLayers& layers);
-
-// 3D simplex noise and the spark hash, exposed for their own checks.
-float referenceSimplexNoise(float x, float y, float z);
-float referenceSparkHash(float x, float y);
