@@ -55,7 +55,7 @@ bool splitLines(std::string_view text, std::vector<std::string>& lines) {
 
 // Erases each '\r' together with the character after it, as exporters only write "\r\n".
 void stripCarriageReturns(std::string& line) {
-    for (std::size_t at = line.find('\r'); at != std::string::npos; at = line.find('\r')) {
+    for (std::size_t at = line.find('\r'); at != std::string::npos; at = line.find('\r', at)) {
         line.erase(at, 2);
     }
 }
