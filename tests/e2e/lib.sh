@@ -48,6 +48,14 @@ start_display() {
     read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
     rm -f "$fifo"
     export DISPLAY=":$number"
+    local tries=0
+    until xdpyinfo >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || fail "display $DISPLAY does not answer"
+        running "$E2E_XVFB_PID" || fail "Xvfb ended: $(cat "$E2E_DIR/xvfb.log")"
+        sleep 0.1
+    done
+    [ "$tries" -eq 0 ] || log "display $DISPLAY answered after $tries tries"
     if [ "$EMBERVEIL_RUNNER" = wine ]; then
         # A wineserver belongs to the display it first met: each test gets a fresh one of its own.
         export WINEPREFIX="$EMBERVEIL_ARTIFACTS/wine-prefix" WINEDEBUG=-all
@@ -142,12 +150,13 @@ screen_size() { xdpyinfo | awk '/dimensions:/ {print $2; exit}'; }
 
 screenshot() { import -window root "$1"; }
 
-# pixel_rgb FILE X Y: prints "R G B" (0-255) of one pixel of a screenshot.
-pixel_rgb() {
-    convert "$1" -format "%[fx:int(255*u.p{$2,$3}.r)] %[fx:int(255*u.p{$2,$3}.g)] %[fx:int(255*u.p{$2,$3}.b)]" info:
-}
-
 # region_mean FILE GEOMETRY: prints the mean brightness (0-255) of a region such as 100x50+10+10.
 region_mean() {
     convert "$1" -crop "$2" +repage -colorspace Gray -format "%[fx:int(255*mean)]" info:
+}
+
+# region_rgb FILE GEOMETRY: prints the mean "R G B" (0-255) of a region.
+region_rgb() {
+    convert "$1" -crop "$2" +repage \
+        -format "%[fx:int(255*mean.r)] %[fx:int(255*mean.g)] %[fx:int(255*mean.b)]" info:
 }
