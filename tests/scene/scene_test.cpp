@@ -54,11 +54,6 @@ class SceneTest : public ::testing::Test {
 
 GlTestContext* SceneTest::context = nullptr;
 
-TEST_F(SceneTest, SetUpStartsTheTimeAtZero) {
-    ASSERT_NE(commonUniforms, nullptr);
-    EXPECT_EQ(commonUniforms->getTime(), 0.0f);
-}
-
 TEST_F(SceneTest, AFrameUsesTheDrawingSizeAndTheStoredTime) {
     setDrawingSize(800, 600);
     commonUniforms->setTime(3.25f);
