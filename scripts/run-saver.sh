@@ -14,7 +14,7 @@ fi
 
 shot="$root/build/screenshot.png"
 echo "No display found: running the saver in a virtual 1280x720 display for 4 seconds."
-xvfb-run -a -s '-screen 0 1280x720x24' bash -c '
+xvfb-run -a -s '-screen 0 1280x720x24 -noreset' bash -c '
     "$1" /s &
     saver=$!
     sleep 4

@@ -12,7 +12,7 @@ failed=0
 for preset in linux linux-sanitize windows; do
     echo "test: $preset"
     log="build/$preset-ctest.log"
-    xvfb-run -a -s '-screen 0 1024x768x24' ctest --preset "$preset" 2>&1 | tee "$log"
+    xvfb-run -a -s '-screen 0 1024x768x24 -noreset' ctest --preset "$preset" 2>&1 | tee "$log"
     summary=$(grep -E '^[0-9]+% tests passed' "$log" | tail -n 1)
     total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
     bad=$(sed -E 's/.*, ([0-9]+) tests failed.*/\1/' <<<"$summary")

@@ -41,7 +41,7 @@ start_display() {
     local fifo="$E2E_DIR/displayfd"
     rm -f "$fifo"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$fifo" \
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset "$@" 3>"$fifo" \
         >"$E2E_DIR/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     local number
