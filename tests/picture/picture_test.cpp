@@ -52,8 +52,8 @@ int largestChannelDifference(const std::uint8_t* pixel, const Rgb& expected) {
                      std::abs(pixel[2] - toByte(expected.b))});
 }
 
-// Rounding differs between the GPU and the CPU by a unit or two of the last place; anything
-// beyond this is a different colour.
+// The GPU and the CPU round differently by a unit or two of the 8-bit value; anything beyond
+// this is a different colour.
 constexpr int kPixelTolerance = 3;
 // A spark is a pixel or two wide at these sizes, so a rounding difference in its position can
 // move it by a pixel: spark pixels match when they are within this of each other.
@@ -123,7 +123,9 @@ TEST(FirePicture, MatchesTheReferenceAtSeveralSizesAndTimes) {
     }
 }
 
-// Sparks cover too few pixels to move the share above; they are checked on their own.
+// Sparks cover too few pixels to move the share above; they are checked on their own. The
+// spark's cell hash amplifies rounding, so about a third of spark pixels differ even when every
+// step is right; a wrong grid, angle or life leaves almost none in place.
 TEST(FirePicture, SparksSitWhereTheReferencePutsThem) {
     Comparison total;
     for (const FrameCase& c : kCases) {
@@ -137,7 +139,7 @@ TEST(FirePicture, SparksSitWhereTheReferencePutsThem) {
         << total.sparksAgreeing << " of " << total.sparkPixels << " spark pixels agree";
 }
 
-TEST(FirePicture, AboveTwoNinthsOfTheHeightOnlySmokeAndSparksRemain) {
+TEST(FirePicture, AboveFourNinthsOfTheHeightOnlySmokeAndSparksRemain) {
     for (const FrameCase& c : kCases) {
         SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " at " << c.time);
         Comparison result =
