@@ -30,6 +30,8 @@ echo "== peak resident memory of the saver (target <= 80 MB)"
 saver=$!
 sleep 4
 peak_kb="$(awk '/^VmHWM:/ { print $2 }' "/proc/$saver/status")"
+# How much of the resident set is the process's own memory and how much mapped library code.
+split="$(awk '/^Rss(Anon|File|Shmem):/ { printf "%s %d MB  ", $1, $2 / 1024 }' "/proc/$saver/status")"
 # Any key ends the saver; the focus may not have reached its window yet, so aim at it directly.
 window="$(xdotool search --pid "$saver" 2>/dev/null | head -n 1 || true)"
 if [[ -n "$window" ]]; then
@@ -48,3 +50,4 @@ fi
 status=0
 wait "$saver" || status=$?
 echo "peak resident memory: $((peak_kb / 1024)) MB ($peak_kb kB VmHWM), exit code $status"
+echo "resident after 4 s: $split"
