@@ -4,7 +4,7 @@
 set -euo pipefail
 
 if [[ -z "${EMBERVEIL_BENCH_DISPLAY:-}" ]]; then
-    EMBERVEIL_BENCH_DISPLAY=1 exec xvfb-run -a -s '-screen 0 1920x1080x24' "$0" "$@"
+    EMBERVEIL_BENCH_DISPLAY=1 exec xvfb-run -a -s '-screen 0 1920x1080x24 -noreset' "$0" "$@"
 fi
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
