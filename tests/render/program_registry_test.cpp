@@ -34,12 +34,6 @@ GLint GLAPIENTRY recordAttributeQuery(GLuint program, const GLchar* name) {
     return driverGetAttribLocation(program, name);
 }
 
-GLuint currentProgram() {
-    GLint id = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &id);
-    return static_cast<GLuint>(id);
-}
-
 class ProgramRegistryTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(context.valid()) << "no GL context"; }
@@ -64,7 +58,7 @@ TEST_F(ProgramRegistryTest, TheFirstProgramRegisteredUnderANameStays) {
     EXPECT_EQ(registry.findProgram("Shared"), first);
 
     registry.useProgram("Shared");
-    GLuint current = currentProgram();
+    GLuint current = GlTestContext::currentProgram();
     ASSERT_NE(current, 0u);
     // Only the first program's shaders declare this uniform.
     EXPECT_NE(glGetUniformLocation(current, "only_in_plain"), -1);
@@ -75,13 +69,13 @@ TEST_F(ProgramRegistryTest, UseProgramMakesTheNamedProgramCurrentAndIgnoresUnkno
     registry.addProgram("Probe", kProbeVertex, kProbeFragment);
     registry.addProgram("Plain", kPlainVertex, kPlainFragment);
     registry.useProgram("Probe");
-    GLuint probe = currentProgram();
+    GLuint probe = GlTestContext::currentProgram();
     EXPECT_NE(glGetUniformLocation(probe, "iTime"), -1);
 
     registry.useProgram("Missing");
-    EXPECT_EQ(currentProgram(), probe);
+    EXPECT_EQ(GlTestContext::currentProgram(), probe);
     registry.useProgram("Plain");
-    EXPECT_NE(currentProgram(), probe);
+    EXPECT_NE(GlTestContext::currentProgram(), probe);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
@@ -90,7 +84,7 @@ TEST_F(ProgramRegistryTest, ProgramLinksFromTheTextsUpToTheirFirstTilde) {
     registry.addProgram("Probe", kProbeVertex, kProbeFragment);
     registry.useProgram("Probe");
     GLint linked = 0;
-    glGetProgramiv(currentProgram(), GL_LINK_STATUS, &linked);
+    glGetProgramiv(GlTestContext::currentProgram(), GL_LINK_STATUS, &linked);
     EXPECT_EQ(linked, GL_TRUE);
 }
 
@@ -99,7 +93,7 @@ TEST_F(ProgramRegistryTest, LocationsAreAskedOfGlOnceAndShareOneCache) {
     GLFWProgram* program = registry.findProgram("Probe");
     ASSERT_NE(program, nullptr);
     registry.useProgram("Probe");
-    GLuint id = currentProgram();
+    GLuint id = GlTestContext::currentProgram();
     queries.clear();
     driverGetUniformLocation = glGetUniformLocation;
     driverGetAttribLocation = glGetAttribLocation;

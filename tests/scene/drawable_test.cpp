@@ -45,12 +45,6 @@ void GLAPIENTRY recordInstanced(GLenum mode, GLsizei count, GLenum type, const v
     driverDrawElementsInstanced(mode, count, type, indices, instances);
 }
 
-GLuint currentProgram() {
-    GLint id = 0;
-    glGetIntegerv(GL_CURRENT_PROGRAM, &id);
-    return static_cast<GLuint>(id);
-}
-
 class DrawableSkyTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -101,7 +95,7 @@ TEST_F(DrawableSkyTest, UploadsTheMatricesThenTheCommonUniformsInOrder) {
     GlFunctionSwap floatSwap(__glewUniform1f, recordFloat);
     sky->draw(0);
 
-    GLuint program = currentProgram();
+    GLuint program = GlTestContext::currentProgram();
     const char* names[] = {"model_world", "world_projection", "model_projection",
                            "iTime",       "viewportWidth",    "viewportHeight"};
     ASSERT_EQ(uniformCalls.size(), 6u);
@@ -127,7 +121,7 @@ TEST_F(DrawableSkyTest, TheModelMatrixReachesTheModelUniformsUntransposed) {
     sky->setModelMatrix(moved);
     sky->draw(0);
 
-    GLuint program = currentProgram();
+    GLuint program = GlTestContext::currentProgram();
     float stored[16] = {};
     glGetUniformfv(program, glGetUniformLocation(program, "model_world"), stored);
     EXPECT_EQ(std::vector<float>(stored, stored + 16),
@@ -151,13 +145,13 @@ TEST_F(DrawableSkyTest, DrawZeroIsOnePlainDrawAndANonZeroCountDrawsInstances) {
 
 TEST_F(DrawableSkyTest, AnUnregisteredProgramNameSetsNothing) {
     registry.useProgram(kProgram);
-    GLuint before = currentProgram();
+    GLuint before = GlTestContext::currentProgram();
     auto sky = makeSky("NotRegistered");
     GlFunctionSwap matrixSwap(__glewUniformMatrix4fv, recordMatrix);
     GlFunctionSwap floatSwap(__glewUniform1f, recordFloat);
     sky->draw(0);
     EXPECT_TRUE(uniformCalls.empty());
-    EXPECT_EQ(currentProgram(), before);
+    EXPECT_EQ(GlTestContext::currentProgram(), before);
 }
 
 TEST_F(DrawableSkyTest, PreparingTwiceKeepsTheAttributesAndUploadsAgain) {
@@ -168,8 +162,9 @@ TEST_F(DrawableSkyTest, PreparingTwiceKeepsTheAttributesAndUploadsAgain) {
     EXPECT_EQ(size, 6 * 4);
     registry.useProgram(kProgram);
     GLint stride = 0;
-    glGetVertexAttribiv(static_cast<GLuint>(glGetAttribLocation(currentProgram(), "position_tex")),
-                        GL_VERTEX_ATTRIB_ARRAY_STRIDE, &stride);
+    glGetVertexAttribiv(
+        static_cast<GLuint>(glGetAttribLocation(GlTestContext::currentProgram(), "position_tex")),
+        GL_VERTEX_ATTRIB_ARRAY_STRIDE, &stride);
     EXPECT_EQ(stride, 96);
     EXPECT_EQ(primitivesOf(*sky, 0), 2u);
 }

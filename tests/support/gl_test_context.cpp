@@ -31,3 +31,9 @@ GlTestContext::~GlTestContext() {
         glfwTerminate();
     }
 }
+
+unsigned int GlTestContext::currentProgram() {
+    GLint id = 0;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &id);
+    return static_cast<unsigned int>(id);
+}

@@ -16,6 +16,9 @@ class GlTestContext {
     bool valid() const { return window != nullptr; }
     GLFWwindow* getWindow() const { return window; }
 
+    // The program GL has current now.
+    static unsigned int currentProgram();
+
   private:
     GLFWwindow* window = nullptr;
 };
