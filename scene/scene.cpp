@@ -1,7 +1,7 @@
 #include "scene/scene.h"
 
 #include "render/drawing_size.h"
-#include "render/math_perspective.h"
+#include "render/math_projection.h"
 #include "render/program_registry.h"
 #include "render/scene_camera.h"
 #include "scene/drawable_sky.h"

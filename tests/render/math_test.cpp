@@ -1,6 +1,6 @@
 #include "render/math_look_at.h"
 #include "render/math_mat4.h"
-#include "render/math_perspective.h"
+#include "render/math_projection.h"
 #include "render/math_radians.h"
 #include "render/math_vec3.h"
 

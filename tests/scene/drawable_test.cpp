@@ -1,4 +1,4 @@
-#include "render/math_perspective.h"
+#include "render/math_projection.h"
 #include "render/program_registry.h"
 #include "render/scene_camera.h"
 #include "scene/common_uniforms.h"

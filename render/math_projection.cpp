@@ -1,4 +1,4 @@
-#include "render/math_perspective.h"
+#include "render/math_projection.h"
 
 #include "render/math_radians.h"
 
