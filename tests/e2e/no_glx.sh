@@ -15,4 +15,18 @@ grep -q '^Error: .' "$messages" || fail "no library error was shown: $(cat "$mes
 if grep -v -e '^Error: .' -e '^Debug: Failed to open window$' "$messages"; then
     fail "unexpected messages"
 fi
+
+# Natively the library cannot even start without a display: that is said first, then every later
+# library call reports that it is not initialised, and the window failure still ends the run.
+if [ "$EMBERVEIL_RUNNER" = native ]; then
+    DISPLAY=:bogus run_saver nodisplay /s
+    collect_messages nodisplay 30
+    [ "$EXIT_STATUS" -eq 0 ] || fail "without a display: exit code $EXIT_STATUS"
+    messages="$E2E_DIR/nodisplay.messages"
+    grep -q '^Debug: Failed to initialize GLFW$' "$messages" || fail "no start-up failure: $(cat "$messages")"
+    grep -q '^Error: The GLFW library is not initialized$' "$messages" ||
+        fail "later calls did not report the library as not initialised: $(cat "$messages")"
+    [ "$(tail -n 1 "$messages")" = "Debug: Failed to open window" ] ||
+        fail "the last message was not the window failure: $(cat "$messages")"
+fi
 log "ok"
