@@ -123,6 +123,13 @@ vec2 noiseStackUV(vec3 pos, int octaves, float falloff, float diff)
     return vec2(displaceA, displaceB);
 }
 
+// Whole powers are written as products, and the two flame powers share one pow: a software
+// rasteriser evaluates pow through exp2 and log2, which costs far more than a few multiplications.
+float squared(float x)
+{
+    return x * x;
+}
+
 void main()
 {
     vec2 resolution = vec2(viewportWidth, viewportHeight);
@@ -145,8 +152,9 @@ void main()
 
     vec3 position = vec3(0.01 * gl_FragCoord.x + 1223.0 - 0.02 * offset.x,
                          0.01 * gl_FragCoord.y + 6434.0, 8425.0);
-    vec3 flow = vec3(4.1 * (0.5 - xpart) * pow(ypartClippedn, 4.0),
-                     -2.0 * xfuel * pow(ypartClippedn, 64.0), 0.0);
+    float ypartClippedn4 = squared(squared(ypartClippedn));
+    float ypartClippedn64 = squared(squared(squared(squared(ypartClippedn4))));
+    vec3 flow = vec3(4.1 * (0.5 - xpart) * ypartClippedn4, -2.0 * xfuel * ypartClippedn64, 0.0);
     vec3 timing = realtime * vec3(0.0, -1.7, 1.1) + flow;
 
     // Flames: noise displaced by noise, shaped by the fuel across the bottom.
@@ -155,14 +163,14 @@ void main()
     vec3 noiseCoord = (vec3(2.0, 1.0, 1.0) * position + timing + 0.4 * displace3) / 1.0;
     float noise = noiseStack(noiseCoord, 3, 0.4);
 
-    float flames = pow(ypartClipped, 0.3 * xfuel) * pow(noise, 0.3 * xfuel);
-    float f = ypartClippedFalloff * pow(1.0 - flames * flames * flames, 8.0);
+    float flames = pow(ypartClipped * noise, 0.3 * xfuel);
+    float f = ypartClippedFalloff * squared(squared(squared(1.0 - flames * flames * flames)));
     float fff = f * f * f;
     vec3 fire = 1.5 * vec3(f, fff, fff * fff);
 
     // Smoke: grey, thickening towards the top and the middle.
     float smokeNoise = 0.5 + snoise(0.4 * position + timing * vec3(1.0, 1.0, 0.2)) / 2.0;
-    vec3 smoke = vec3(0.3 * pow(xfuel, 3.0) * pow(ypart, 2.0) * (smokeNoise + 0.4 * (1.0 - noise)));
+    vec3 smoke = vec3(0.3 * xfuel * xfuel * xfuel * squared(ypart) * (smokeNoise + 0.4 * (1.0 - noise)));
 
     // Sparks: one per cell of a staggered grid 30 cells high, each circling its cell centre.
     float sparkGridSize = viewportHeight / 30.0;
