@@ -7,11 +7,12 @@
 // The view and projection every drawable uploads. Only view slot 0 is filled in this saver.
 class SceneCamera {
   public:
+    static constexpr std::int32_t kViewSlots = 5;
+
     SceneCamera(float x, float y, float z);
 
     // Turns front and up about the right axis.
     void pitch(float angleDegrees);
-    static constexpr std::int32_t kViewSlots = 5;
 
     // Recomputes the view slot from eye, target and up and makes it the current view; a slot out
     // of range changes nothing.

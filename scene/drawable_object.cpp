@@ -36,7 +36,7 @@ void GLFWDrawableObject::draw(std::int32_t instanceCount) {
     Mat4 view = camera->viewMatrix();
     Mat4 projection = camera->projectionMatrix();
     Mat4 worldToClip = multiply(projection, view);
-    Mat4 modelToClip = multiply(multiply(projection, view), modelMatrix);
+    Mat4 modelToClip = multiply(worldToClip, modelMatrix);
     setUniformMatrix("model_world", modelMatrix);
     setUniformMatrix("world_projection", worldToClip);
     setUniformMatrix("model_projection", modelToClip);
