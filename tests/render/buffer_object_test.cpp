@@ -48,11 +48,6 @@ GLint boundBuffer(GLenum binding) {
     return name;
 }
 
-void clearGlErrors() {
-    while (glGetError() != GL_NO_ERROR) {
-    }
-}
-
 class BufferObjectTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -91,7 +86,7 @@ TEST_F(BufferObjectTest, AttributePointersAreSetInNameOrderWithTheVertexLayout) 
     GlFunctionSwap swap(__glewVertexAttribPointer, recordPointer);
     addSkyAttributes();
     buffers->upload();
-    clearGlErrors();
+    GlTestContext::clearGlErrors();
 
     // "position_normal" is not used by the program: its -1 reaches GL as it is.
     ASSERT_EQ(pointerCalls.size(), 3u);
@@ -110,7 +105,7 @@ TEST_F(BufferObjectTest, AttributePointersAreSetInNameOrderWithTheVertexLayout) 
 TEST_F(BufferObjectTest, GlHoldsTheAttributePointersAfterBind) {
     addSkyAttributes();
     buffers->upload();
-    clearGlErrors();
+    GlTestContext::clearGlErrors();
 
     GLuint position = location("position");
     GLuint tex = location("position_tex");
@@ -134,7 +129,7 @@ TEST_F(BufferObjectTest, GlHoldsTheAttributePointersAfterBind) {
 TEST_F(BufferObjectTest, UploadFillsBothBuffers) {
     addSkyAttributes();
     buffers->upload();
-    clearGlErrors();
+    GlTestContext::clearGlErrors();
 
     GLint size = 0;
     glGetBufferParameteriv(GL_ARRAY_BUFFER, GL_BUFFER_SIZE, &size);
@@ -171,7 +166,7 @@ TEST_F(BufferObjectTest, EveryBindRebindsTheBuffersAndRepointsEveryAttribute) {
 
     GlFunctionSwap swap(__glewVertexAttribPointer, recordPointer);
     buffers->bind();
-    clearGlErrors();
+    GlTestContext::clearGlErrors();
     EXPECT_EQ(boundBuffer(GL_ARRAY_BUFFER_BINDING), vertexBuffer);
     EXPECT_EQ(boundBuffer(GL_ELEMENT_ARRAY_BUFFER_BINDING), indexBuffer);
     EXPECT_EQ(attribute(position, GL_VERTEX_ATTRIB_ARRAY_ENABLED), GL_TRUE);

@@ -21,14 +21,21 @@ GlTestContext::GlTestContext(int width, int height) {
     glewInit();
     applyFixedGlState();
     // GLEW's start-up may leave an error behind; tests start from a clean error flag.
-    while (glGetError() != GL_NO_ERROR) {
-    }
+    clearGlErrors();
 }
 
 GlTestContext::~GlTestContext() {
     if (window != nullptr) {
         glfwDestroyWindow(window);
         glfwTerminate();
+    }
+}
+
+void GlTestContext::clearGlErrors() {
+    // Bounded: with no current context, or a lost one, glGetError may report an error on every
+    // call, and an unbounded loop would hang the test instead of failing it.
+    constexpr int kMaxPendingErrors = 32;
+    for (int i = 0; i < kMaxPendingErrors && glGetError() != GL_NO_ERROR; ++i) {
     }
 }
 

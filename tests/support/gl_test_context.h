@@ -16,6 +16,9 @@ class GlTestContext {
     bool valid() const { return window != nullptr; }
     GLFWwindow* getWindow() const { return window; }
 
+    // Reads GL's error flags until none is left, giving up after a few so it always ends.
+    static void clearGlErrors();
+
     // The program GL has current now.
     static unsigned int currentProgram();
 
