@@ -6,8 +6,8 @@ namespace {
 
 // The names GLFW tries, in its order; it keeps the first one that loads.
 bool anyInputLibraryLoaded() {
-    for (const char* name : {"xinput1_4.dll", "xinput1_3.dll", "xinput9_1_0.dll", "xinput1_2.dll",
-                             "xinput1_1.dll"}) {
+    for (const char* name :
+         {"xinput1_4.dll", "xinput1_3.dll", "xinput9_1_0.dll", "xinput1_2.dll", "xinput1_1.dll"}) {
         if (GetModuleHandleA(name) != nullptr) {
             return true;
         }
