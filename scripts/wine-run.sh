@@ -14,25 +14,31 @@ export WINEDEBUG=-all
 
 limit=${EMBERVEIL_WINE_TIMEOUT:-0}
 output=$(mktemp)
-wine "$@" >"$output" 2>&1 </dev/null &
-program=$!
-ticks=0
-while kill -0 "$program" 2>/dev/null && { [ "$limit" -le 0 ] || [ "$ticks" -lt $((limit * 5)) ]; }; do
-    sleep 0.2
-    ticks=$((ticks + 1))
-done
-if kill -0 "$program" 2>/dev/null; then
-    {
-        echo "wine-run: $1 still running after ${limit} s; the named windows on ${DISPLAY:-no display}:"
-        xwininfo -root -tree 2>/dev/null | grep -v '(has no name)' | grep '"' | head -n 40
-    } >>"$output"
-    kill "$program" 2>/dev/null
-    wineserver -k 2>/dev/null
-    wait "$program"
-    status=124
-else
-    wait "$program"
+if [ "$limit" -le 0 ]; then
+    # In the foreground, so that an interrupt from the terminal reaches the program.
+    wine "$@" >"$output" 2>&1 </dev/null
     status=$?
+else
+    wine "$@" >"$output" 2>&1 </dev/null &
+    program=$!
+    ticks=0
+    while kill -0 "$program" 2>/dev/null && [ "$ticks" -lt $((limit * 5)) ]; do
+        sleep 0.2
+        ticks=$((ticks + 1))
+    done
+    if kill -0 "$program" 2>/dev/null; then
+        {
+            echo "wine-run: $1 still running after ${limit} s; the named windows on ${DISPLAY:-no display}:"
+            xwininfo -root -tree 2>/dev/null | grep -v '(has no name)' | grep '"' | head -n 40
+        } >>"$output"
+        kill "$program" 2>/dev/null
+        wineserver -k 2>/dev/null
+        wait "$program"
+        status=124
+    else
+        wait "$program"
+        status=$?
+    fi
 fi
 cat "$output"
 rm -f "$output"
