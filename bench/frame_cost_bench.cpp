@@ -1,5 +1,7 @@
+#include "app/window_hints.h"
 #include "bench/fullscreen_program.h"
 #include "render/gl_state.h"
+#include "resources/resource_ids.h"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -83,7 +85,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "frame_cost_bench: no windowing library\n");
         return 1;
     }
-    setSaverContextHints();
+    setSaverWindowHints();
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     GLFWwindow* window = glfwCreateWindow(1920, 1080, "frame_cost_bench", nullptr, nullptr);
     if (window == nullptr) {
@@ -95,8 +97,8 @@ int main(int argc, char** argv) {
     applyFixedGlState();
     std::printf("renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
 
-    std::string vertexText = shaderText(137);
-    std::string fireText = shaderText(136);
+    std::string vertexText = shaderText(RES_PASS_THROUGH_VERTEX_SHADER);
+    std::string fireText = shaderText(RES_FIRE_FRAGMENT_SHADER);
     std::size_t mainAt = fireText.find("void main()");
     if (mainAt == std::string::npos) {
         std::fprintf(stderr, "frame_cost_bench: the fire text has no main\n");

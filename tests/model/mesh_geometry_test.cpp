@@ -1,4 +1,5 @@
 #include "model/mesh_geometry.h"
+#include "resources/resource_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +32,7 @@ std::unique_ptr<MeshArrays> arraysOf(const std::string& obj, const std::string& 
 }
 
 TEST(MeshGeometry, CompiledInRectangleInTheDrawingLayout) {
-    MeshGeometry geometry(141, 140, 1.0f);
+    MeshGeometry geometry(RES_RECTANGLE_MODEL, RES_RECTANGLE_MATERIALS, 1.0f);
     EXPECT_EQ(geometry.getStride(), 24);
     EXPECT_EQ(geometry.getVertexBytes(), 576);
     EXPECT_EQ(geometry.getIndexBytes(), 24);

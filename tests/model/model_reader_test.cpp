@@ -1,4 +1,5 @@
 #include "model/model_reader.h"
+#include "resources/resource_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ std::vector<std::string> meshNames(const objl::ModelReader& reader) {
 
 TEST(ModelReader, CompiledInRectangleGivesOneMeshOfTwoTriangles) {
     objl::ModelReader reader;
-    ASSERT_TRUE(reader.loadModel(141, 140));
+    ASSERT_TRUE(reader.loadModel(RES_RECTANGLE_MODEL, RES_RECTANGLE_MATERIALS));
 
     ASSERT_EQ(reader.materials.size(), 1u);
     const objl::Material& material = reader.materials[0];
@@ -74,7 +75,7 @@ TEST(ModelReader, CompiledInRectangleGivesOneMeshOfTwoTriangles) {
 TEST(ModelReader, ProgressLinesOfTheCompiledInRectangle) {
     objl::ModelReader reader;
     testing::internal::CaptureStdout();
-    const bool loaded = reader.loadModel(141, 140);
+    const bool loaded = reader.loadModel(RES_RECTANGLE_MODEL, RES_RECTANGLE_MATERIALS);
     const std::string output = testing::internal::GetCapturedStdout();
     ASSERT_TRUE(loaded);
 

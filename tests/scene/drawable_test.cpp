@@ -1,6 +1,7 @@
 #include "render/math_projection.h"
 #include "render/program_registry.h"
 #include "render/scene_camera.h"
+#include "resources/resource_ids.h"
 #include "scene/common_uniforms.h"
 #include "scene/drawable_sky.h"
 #include "tests/support/gl_function_swap.h"
@@ -63,8 +64,9 @@ class DrawableSkyTest : public ::testing::Test {
     }
 
     std::unique_ptr<GLFWDrawableSky> makeSky(const char* programName) {
-        auto sky = std::make_unique<GLFWDrawableSky>(&uniforms, &camera, &registry, programName,
-                                                     141, 140, 1.0f);
+        auto sky =
+            std::make_unique<GLFWDrawableSky>(&uniforms, &camera, &registry, programName,
+                                              RES_RECTANGLE_MODEL, RES_RECTANGLE_MATERIALS, 1.0f);
         sky->prepareBuffers();
         sky->setModelMatrix(translation(0.0f, 0.0f, 0.0f));
         return sky;
