@@ -7,10 +7,10 @@
 
 #include <GL/glew.h>
 
-GLFWDrawableObject::GLFWDrawableObject(CommonUniforms* commonUniforms, SceneCamera* camera,
+GLFWDrawableObject::GLFWDrawableObject(CommonUniforms* uniforms, SceneCamera* camera,
                                        GLFWProgramRegistry* registry, const char* programName,
                                        int objResourceId, int mtlResourceId, float scale)
-    : commonUniforms(commonUniforms), registry(registry), camera(camera), programName(programName) {
+    : uniforms(uniforms), registry(registry), camera(camera), programName(programName) {
     geometry = new MeshGeometry(objResourceId, mtlResourceId, scale);
     buffers = new GLFWBufferObject(registry);
     buffers->setVertexData(geometry->getVertexBytes(), geometry->getVertexData(),

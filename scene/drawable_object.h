@@ -17,9 +17,8 @@ class GLFWDrawableObject {
   public:
     // Loads the mesh (ending the process with a message when it cannot be read) and hands its
     // arrays to a new buffer object. programName must outlive the drawable.
-    GLFWDrawableObject(CommonUniforms* commonUniforms, SceneCamera* camera,
-                       GLFWProgramRegistry* registry, const char* programName, int objResourceId,
-                       int mtlResourceId, float scale);
+    GLFWDrawableObject(CommonUniforms* uniforms, SceneCamera* camera, GLFWProgramRegistry* registry,
+                       const char* programName, int objResourceId, int mtlResourceId, float scale);
     // Virtual so that a drawable deleted through its base frees what the derived class holds.
     virtual ~GLFWDrawableObject();
 
@@ -44,7 +43,7 @@ class GLFWDrawableObject {
     void setUniformMatrix(const char* name, const Mat4& m);
     void setUniformFloat(const char* name, float value);
 
-    CommonUniforms* commonUniforms;
+    CommonUniforms* uniforms;
     GLFWProgramRegistry* registry;
     MeshGeometry* geometry = nullptr;
     GLFWBufferObject* buffers = nullptr;

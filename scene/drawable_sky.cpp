@@ -11,9 +11,9 @@ void GLFWDrawableSky::registerAttributes() {
 }
 
 void GLFWDrawableSky::setUniforms() {
-    setUniformFloat("iTime", commonUniforms->getTime());
-    setUniformFloat("viewportWidth", commonUniforms->getViewportWidth());
-    setUniformFloat("viewportHeight", commonUniforms->getViewportHeight());
+    setUniformFloat("iTime", uniforms->getTime());
+    setUniformFloat("viewportWidth", uniforms->getViewportWidth());
+    setUniformFloat("viewportHeight", uniforms->getViewportHeight());
 }
 
 void GLFWDrawableSky::beforeDraw() {}
