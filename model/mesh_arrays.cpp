@@ -1,13 +1,9 @@
 #include "model/mesh_arrays.h"
 
 #include "model/vector_math.h"
-#include "platform/message_box.h"
-
-#define GLFW_INCLUDE_NONE
-#include <GLFW/glfw3.h>
+#include "platform/fatal_failure.h"
 
 #include <cstddef>
-#include <cstdlib>
 
 namespace {
 
@@ -35,10 +31,7 @@ objl::Vector3 vectorAt(const std::vector<float>& array, std::size_t k) {
 MeshArrays::MeshArrays(int objResourceId, int mtlResourceId, float scale) : scale(scale) {
     objl::ModelReader reader;
     if (!reader.loadModel(objResourceId, mtlResourceId)) {
-        platform::showMessageBox("Failed to load mesh", "Debug",
-                                 platform::MessageIcon::Information);
-        glfwTerminate();
-        std::exit(0);
+        platform::failFatally("Failed to load mesh");
     }
     fill(reader);
 }

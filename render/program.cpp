@@ -1,9 +1,9 @@
 #include "render/program.h"
 
+#include "platform/fatal_failure.h"
 #include "platform/message_box.h"
 #include "render/text_resource.h"
 
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -25,11 +25,9 @@ void showShaderLog(GLuint shader) {
 // without it.
 [[noreturn]] void failCompilation(GLuint shader, GLenum stage) {
     showShaderLog(shader);
-    platform::showMessageBox(stage == GL_VERTEX_SHADER ? "Vertex shader compilation error"
-                                                       : "Fragment shader compilation error",
-                             "Debug", platform::MessageIcon::Information);
     glDeleteShader(shader);
-    std::exit(0);
+    platform::failFatally(stage == GL_VERTEX_SHADER ? "Vertex shader compilation error"
+                                                    : "Fragment shader compilation error");
 }
 
 } // namespace
