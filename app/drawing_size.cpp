@@ -1,4 +1,4 @@
-#include "render/drawing_size.h"
+#include "app/drawing_size.h"
 
 std::int32_t windowWidth = 0;
 std::int32_t windowHeight = 0;

@@ -1,5 +1,6 @@
 #include "app/main_loop.h"
 
+#include "app/drawing_size.h"
 #include "app/process_state.h"
 #include "platform/native_window.h"
 #include "scene/scene.h"
@@ -10,7 +11,7 @@
 void tick() {
     auto time = static_cast<float>(glfwGetTime());
     commonUniforms->setTime(time);
-    renderFrame();
+    renderFrame(windowWidth, windowHeight, windowAspect);
 }
 
 void runMainLoop() {

@@ -1,10 +1,12 @@
 #include "app/saver_app.h"
 
+#include "app/drawing_size.h"
+#include "app/window_hints.h"
 #include "app/window_icon.h"
 #include "app/window_size_rule.h"
+#include "platform/fatal_failure.h"
 #include "platform/message_box.h"
 #include "platform/os_version.h"
-#include "render/drawing_size.h"
 #include "render/gl_state.h"
 
 #include <GL/glew.h>
@@ -36,10 +38,6 @@ void onCursorPos(GLFWwindow*, double, double) {}
 
 void onScroll(GLFWwindow*, double, double) {}
 
-void showDebug(const char* text) {
-    platform::showMessageBox(text, "Debug", platform::MessageIcon::Information);
-}
-
 } // namespace
 
 SaverApp::SaverApp(ScreensaverArgs* args) : args(args) {
@@ -50,10 +48,7 @@ SaverApp::SaverApp(ScreensaverArgs* args) : args(args) {
 }
 
 int SaverApp::osVersionNumber() {
-    std::uint32_t version = platform::osVersionWord();
-    int major = static_cast<int>(version & 0xFF);
-    int minor = static_cast<int>((version >> 8) & 0xFF);
-    return major * 10 + minor;
+    return osVersionNumberFromWord(platform::osVersionWord());
 }
 
 int SaverApp::primaryModeSize(int which) {
@@ -71,8 +66,12 @@ void SaverApp::setSwapInterval(int interval) {
 
 void SaverApp::initWindowing() {
     glfwSetErrorCallback(onGlfwError);
+    // Every fatal failure from here on, the scene's included, shuts the library down on its way
+    // out.
+    platform::setBeforeFatalExit(glfwTerminate);
     if (!glfwInit()) {
-        showDebug("Failed to initialize GLFW");
+        platform::showMessageBox("Failed to initialize GLFW", "Debug",
+                                 platform::MessageIcon::Information);
     }
 }
 
@@ -94,16 +93,14 @@ void SaverApp::computeWindowSize() {
 }
 
 void SaverApp::openWindow() {
-    setSaverContextHints();
+    setSaverWindowHints();
 
     if (args->mode != SaverMode::Preview) {
         window = glfwCreateWindow(windowWidth, windowHeight, "Emberveil", glfwGetPrimaryMonitor(),
                                   nullptr);
     }
     if (window == nullptr) {
-        showDebug("Failed to open window");
-        glfwTerminate();
-        std::exit(0);
+        platform::failFatally("Failed to open window");
     }
 
     glfwSetWindowSizeCallback(window, onWindowSize);

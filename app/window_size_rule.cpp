@@ -8,6 +8,12 @@ bool usable(const PixelSize* size) {
 
 } // namespace
 
+int osVersionNumberFromWord(std::uint32_t versionWord) {
+    int major = static_cast<int>(versionWord & 0xFF);
+    int minor = static_cast<int>((versionWord >> 8) & 0xFF);
+    return major * 10 + minor;
+}
+
 PixelSize chooseWindowSize(SaverMode mode, int osVersionNumber, const PixelSize* primaryMode,
                            const PixelSize* parentClient) {
     const PixelSize* chosen = nullptr;

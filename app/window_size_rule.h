@@ -2,10 +2,17 @@
 
 #include "app/screensaver_args.h"
 
+#include <cstdint>
+
 struct PixelSize {
     int width = 0;
     int height = 0;
 };
+
+// The version number the size rule compares with 60: the major version times 10 plus the minor
+// version, read from a version word in GetVersion's layout (major in the low byte of the low
+// word, minor in its high byte; the high word holds the build number).
+int osVersionNumberFromWord(std::uint32_t versionWord);
 
 // Used whenever the real size cannot be read, and on systems older than version 6.0.
 constexpr PixelSize kFallbackWindowSize{800, 600};

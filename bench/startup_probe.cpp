@@ -1,7 +1,7 @@
+#include "app/drawing_size.h"
 #include "app/main_loop.h"
 #include "app/process_state.h"
 #include "app/saver_app.h"
-#include "render/drawing_size.h"
 #include "scene/scene.h"
 
 #include <GL/glew.h>

@@ -1,15 +1,6 @@
 #include "render/gl_state.h"
 
 #include <GL/glew.h>
-#include <GLFW/glfw3.h>
-
-void setSaverContextHints() {
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
-    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
-    glfwWindowHint(GLFW_CONTEXT_ROBUSTNESS, GLFW_LOSE_CONTEXT_ON_RESET);
-    glfwWindowHint(GLFW_SAMPLES, 0);
-    glfwWindowHint(GLFW_STEREO, 0);
-}
 
 void applyFixedGlState() {
     glCullFace(GL_BACK);

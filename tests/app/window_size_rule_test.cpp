@@ -1,6 +1,5 @@
-#include "app/saver_app.h"
+#include "app/drawing_size.h"
 #include "app/window_size_rule.h"
-#include "render/drawing_size.h"
 
 #include <gtest/gtest.h>
 
@@ -48,8 +47,12 @@ TEST(DrawingSize, AspectIsRecomputedFromTheFloatSizes) {
     EXPECT_FLOAT_EQ(windowAspect, 1920.0f / 1080.0f);
 }
 
-TEST(OsVersionNumber, IsAtLeast60SoFullScreenUsesTheMonitorMode) {
-    EXPECT_GE(SaverApp::osVersionNumber(), 60);
+TEST(OsVersionNumber, ReadsMajorAndMinorFromTheLowWordOnly) {
+    EXPECT_EQ(osVersionNumberFromWord(0x00000006), 60);  // Vista, 6.0
+    EXPECT_EQ(osVersionNumberFromWord(0x1DB10106), 61);  // 7, 6.1, build 7601
+    EXPECT_EQ(osVersionNumberFromWord(0x23F00206), 62);  // 8, 6.2, build 9200
+    EXPECT_EQ(osVersionNumberFromWord(0x0A280105), 51);  // XP, 5.1, build 2600
+    EXPECT_EQ(osVersionNumberFromWord(0x0000000A), 100); // 10.0
 }
 
 } // namespace

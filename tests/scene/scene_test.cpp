@@ -1,4 +1,3 @@
-#include "render/drawing_size.h"
 #include "scene/scene.h"
 #include "tests/support/gl_test_context.h"
 
@@ -15,7 +14,6 @@ class SceneTest : public ::testing::Test {
     static void SetUpTestSuite() {
         context = new GlTestContext(800, 600);
         if (context->valid()) {
-            setDrawingSize(800, 600);
             setUpScene();
         }
     }
@@ -55,9 +53,8 @@ class SceneTest : public ::testing::Test {
 GlTestContext* SceneTest::context = nullptr;
 
 TEST_F(SceneTest, AFrameUsesTheDrawingSizeAndTheStoredTime) {
-    setDrawingSize(800, 600);
     commonUniforms->setTime(3.25f);
-    renderFrame();
+    renderFrame(800, 600, 800.0f / 600.0f);
     EXPECT_EQ(commonUniforms->getViewportWidth(), 800.0f);
     EXPECT_EQ(commonUniforms->getViewportHeight(), 600.0f);
     EXPECT_EQ(viewport(), (std::array<GLint, 4>{0, 0, 800, 600}));
@@ -67,18 +64,15 @@ TEST_F(SceneTest, AFrameUsesTheDrawingSizeAndTheStoredTime) {
 }
 
 TEST_F(SceneTest, ANewDrawingSizeTakesEffectInTheNextFrame) {
-    setDrawingSize(400, 300);
-    renderFrame();
+    renderFrame(400, 300, 400.0f / 300.0f);
     EXPECT_EQ(viewport(), (std::array<GLint, 4>{0, 0, 400, 300}));
     EXPECT_EQ(uniform("viewportWidth"), 400.0f);
     EXPECT_EQ(uniform("viewportHeight"), 300.0f);
-    setDrawingSize(800, 600);
 }
 
 TEST_F(SceneTest, TheFrameIsTheFireOverTheWholeViewport) {
-    setDrawingSize(800, 600);
     commonUniforms->setTime(2.0f);
-    renderFrame();
+    renderFrame(800, 600, 800.0f / 600.0f);
     // White at the bottom centre, black in the upper corners where neither flames nor smoke reach.
     std::array<unsigned char, 3> bottom = pixel(400, 1);
     EXPECT_GE(bottom[0], 250);

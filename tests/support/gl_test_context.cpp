@@ -1,5 +1,6 @@
 #include "tests/support/gl_test_context.h"
 
+#include "app/window_hints.h"
 #include "render/gl_state.h"
 
 #include <GL/glew.h>
@@ -10,7 +11,7 @@ GlTestContext::GlTestContext(int width, int height) {
         return;
     }
     glfwDefaultWindowHints();
-    setSaverContextHints();
+    setSaverWindowHints();
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     window = glfwCreateWindow(width, height, "gl test", nullptr, nullptr);
     if (window == nullptr) {

@@ -1,6 +1,6 @@
 #include "tools/render-frame/frame_capture.h"
 
-#include "render/drawing_size.h"
+#include "app/window_hints.h"
 #include "render/gl_state.h"
 #include "scene/scene.h"
 
@@ -14,7 +14,7 @@ bool FrameCapture::open(int width, int height) {
     if (!glfwInit()) {
         return false;
     }
-    setSaverContextHints();
+    setSaverWindowHints();
     // Never mapped: the frame is read from the window's back buffer before any swap.
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     window = glfwCreateWindow(width, height, "render-frame", nullptr, nullptr);
@@ -34,13 +34,12 @@ RgbImage FrameCapture::capture(int width, int height, float time) {
     if (window == nullptr || width < 1 || height < 1 || width > maxWidth || height > maxHeight) {
         return image;
     }
-    setDrawingSize(width, height);
     if (!sceneReady) {
         setUpScene();
         sceneReady = true;
     }
     commonUniforms->setTime(time);
-    renderFrame();
+    renderFrame(width, height, static_cast<float>(width) / static_cast<float>(height));
     glFinish();
 
     image.width = width;
