@@ -1,7 +1,7 @@
+#include "app/drawing_size.h"
 #include "app/main_loop.h"
 #include "app/process_state.h"
 #include "app/saver_app.h"
-#include "render/drawing_size.h"
 #include "scene/scene.h"
 
 #include <GL/glew.h>
@@ -72,11 +72,12 @@ TEST_F(SaverAppTest, CursorIsHiddenOverTheWindow) {
     EXPECT_EQ(glfwGetInputMode(currentApp->window, GLFW_CURSOR), GLFW_CURSOR_HIDDEN);
 }
 
-// Runs last among the suite's tests: it leaves the close flag set.
-TEST_F(SaverAppTest, ZCloseRequestEndsTheLoopAfterOnePassWithTheLibrarysTime) {
+TEST_F(SaverAppTest, CloseRequestEndsTheLoopAfterOnePassWithTheLibrarysTime) {
     glfwSetWindowShouldClose(currentApp->window, GLFW_TRUE);
     double before = glfwGetTime();
     runMainLoop();
+    // The other cases share the window; they must not find it closing.
+    glfwSetWindowShouldClose(currentApp->window, GLFW_FALSE);
     ASSERT_NE(commonUniforms, nullptr);
     // The shaders see the time since the library started, not the time since the first frame.
     EXPECT_GE(commonUniforms->getTime(), static_cast<float>(before));

@@ -18,6 +18,7 @@ TEST(TextResources, EachIdGivesItsOwnFileByteForByte) {
 
 TEST(TextResources, EmptyFileIsFoundWithSizeZero) {
     platform::TextResource empty = platform::findTextResource(902);
+    EXPECT_NE(empty.data, nullptr) << "an empty resource is not a missing one";
     EXPECT_EQ(empty.size, 0u);
 }
 

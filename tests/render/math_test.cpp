@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 void expectMatrixNear(const Mat4& actual, const Mat4& expected, float tolerance = 1e-6f) {
@@ -81,9 +83,13 @@ TEST(Mat4Math, MultiplyIsTheRowByColumnProductAndNotCommutative) {
     expectMatrixNear(multiply(kIdentity, a), a, 0.0f);
 }
 
-TEST(Projection, RadiansUsesTheFloatConstant) {
-    EXPECT_EQ(radians(1.0f), 0.0174532924f);
-    EXPECT_FLOAT_EQ(radians(180.0f), 3.14159265f);
+TEST(Projection, RadiansMatchTheExactConversionToFloatPrecision) {
+    constexpr double kPi = 3.14159265358979323846;
+    for (float degrees : {-90.0f, 1.0f, 40.0f, 180.0f, 720.0f}) {
+        double exact = static_cast<double>(degrees) * kPi / 180.0;
+        EXPECT_NEAR(radians(degrees), exact, 1e-6 * std::fabs(exact)) << degrees << " degrees";
+    }
+    static_assert(radians(0.0f) == 0.0f, "usable in constant expressions");
 }
 
 TEST(Projection, PerspectiveOfTheSaversFieldOfView) {

@@ -42,12 +42,18 @@ TEST(SceneCamera, PitchTurnsFrontTowardsUpAboutTheRightAxis) {
 }
 
 TEST(SceneCamera, UpdateViewSelectsTheSlotAndIgnoresSlotsOutOfRange) {
-    SceneCamera moved(0.0f, 0.0f, 4.0f);
-    moved.updateView(2);
-    EXPECT_FLOAT_EQ(moved.viewMatrix().columns[3][2], -4.0f);
-    moved.updateView(5);
-    moved.updateView(-1);
-    EXPECT_FLOAT_EQ(moved.viewMatrix().columns[3][2], -4.0f);
+    SceneCamera camera(0.0f, 0.0f, 4.0f);
+    camera.updateView(2);
+    EXPECT_FLOAT_EQ(camera.viewMatrix().columns[3][2], -4.0f);
+    // After a turn every accepted update would give a different view, so a slot out of range
+    // that were taken would show.
+    camera.pitch(90.0f);
+    camera.updateView(5);
+    camera.updateView(-1);
+    EXPECT_FLOAT_EQ(camera.viewMatrix().columns[3][2], -4.0f);
+    EXPECT_FLOAT_EQ(camera.viewMatrix().columns[1][1], 1.0f);
+    camera.updateView(4);
+    EXPECT_NE(camera.viewMatrix().columns[1][1], 1.0f) << "the last slot must be accepted";
 }
 
 } // namespace
