@@ -8,6 +8,7 @@
 #include "platform/message_box.h"
 #include "platform/os_version.h"
 #include "render/gl_state.h"
+#include "windowing/preview_window.h"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -95,7 +96,9 @@ void SaverApp::computeWindowSize() {
 void SaverApp::openWindow() {
     setSaverWindowHints();
 
-    if (args->mode != SaverMode::Preview) {
+    if (args->mode == SaverMode::Preview) {
+        window = adoptPreviewWindow(args->parent);
+    } else {
         window = glfwCreateWindow(windowWidth, windowHeight, "Emberveil", glfwGetPrimaryMonitor(),
                                   nullptr);
     }
