@@ -1,6 +1,7 @@
 #include "app/main_loop.h"
 
 #include "app/drawing_size.h"
+#include "app/preview_report.h"
 #include "app/process_state.h"
 #include "platform/native_window.h"
 #include "scene/scene.h"
@@ -18,8 +19,13 @@ void runMainLoop() {
     setUpScene();
     GLFWwindow* window = currentApp->window;
     bool keepRunning = true;
+    bool firstFrame = true;
     do {
         tick();
+        if (firstFrame && currentArgs->mode == SaverMode::Preview) {
+            reportFirstPreviewFrame(currentArgs->parent, windowWidth, windowHeight);
+        }
+        firstFrame = false;
         glfwSwapBuffers(window);
         glfwPollEvents();
         if (glfwGetKey(window, GLFW_KEY_ESCAPE) != GLFW_RELEASE) {
