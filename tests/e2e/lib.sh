@@ -160,3 +160,44 @@ region_rgb() {
     convert "$1" -crop "$2" +repage \
         -format "%[fx:int(255*mean.r)] %[fx:int(255*mean.g)] %[fx:int(255*mean.b)]" info:
 }
+
+# expect_window_failure NAME: the program started as NAME showed the library's errors captioned
+# "Error", then "Failed to open window" captioned "Debug", and nothing else.
+expect_window_failure() {
+    local messages="$E2E_DIR/$1.messages"
+    grep -q '^Error: .' "$messages" || fail "$1: no library error was shown: $(cat "$messages")"
+    [ "$(tail -n 1 "$messages")" = "Debug: Failed to open window" ] ||
+        fail "$1: the last message was not the window failure: $(cat "$messages")"
+    if grep -v -e '^Error: .' -e '^Debug: Failed to open window$' "$messages"; then
+        fail "$1: unexpected messages"
+    fi
+}
+
+# ended_within PID MILLISECONDS START: the process ends no later than MILLISECONDS after START
+# (from now_ms); sets EXIT_STATUS.
+ended_within() {
+    local pid=$1 limit=$2 start=$3 elapsed
+    while running "$pid"; do
+        [ $(($(now_ms) - start)) -le $((limit + 5000)) ] || fail "process $pid still running"
+        sleep 0.02
+    done
+    elapsed=$(($(now_ms) - start))
+    wait "$pid"
+    EXIT_STATUS=$?
+    [ "$elapsed" -le "$limit" ] || fail "process $pid took $elapsed ms to end, more than $limit"
+    log "ended after $elapsed ms"
+}
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# no_message_shown NAME: the program started as NAME has no message box open (Wine) or has
+# written no message (native).
+no_message_shown() {
+    if [ "$EMBERVEIL_RUNNER" = wine ]; then
+        if wine "$EMBERVEIL_MESSAGE_READER" 300 >"$E2E_DIR/$1.box" 2>/dev/null </dev/null; then
+            fail "$1 showed a message: $(cat "$E2E_DIR/$1.box")"
+        fi
+    elif [ -s "$E2E_DIR/$1.err" ]; then
+        fail "$1 said: $(cat "$E2E_DIR/$1.err")"
+    fi
+}

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# The preview as the settings dialog runs it: a host program of its own process lends a 152 x 112
+# pane, the saver draws the fire into it without a word, and ends with exit code 0 within a
+# second once the pane is disabled or destroyed or the host goes away, leaving the pane as it was.
+# Handles that are not windows end through the library's errors and the window failure.
+source "$(dirname "$0")/lib.sh"
+start_display
+
+# start_host: a fresh host on standard input from a pipe of the test's own; sets pane.
+start_host() {
+    local fifo="$E2E_DIR/host.in"
+    exec 5>&-
+    rm -f "$fifo"
+    mkfifo "$fifo"
+    exec 5<>"$fifo"
+    if [ "$EMBERVEIL_RUNNER" = wine ]; then
+        wine "$EMBERVEIL_PREVIEW_HOST" <&5 >"$E2E_DIR/host.out" 2>"$E2E_DIR/host.err" &
+    else
+        "$EMBERVEIL_PREVIEW_HOST" <&5 >"$E2E_DIR/host.out" 2>"$E2E_DIR/host.err" &
+    fi
+    E2E_PIDS+=("$!")
+    local tries=0
+    until grep -q '^pane ' "$E2E_DIR/host.out" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 200 ] || fail "the host gave no pane: $(cat "$E2E_DIR/host.err")"
+        sleep 0.1
+    done
+    pane=$(awk '/^pane / {print $2; exit}' "$E2E_DIR/host.out" | tr -d '\r')
+}
+
+# ask_host COMMAND: sends a command and prints the host's answer.
+ask_host() {
+    local before
+    before=$(wc -l <"$E2E_DIR/host.out")
+    echo "$1" >&5
+    local tries=0
+    until [ "$(wc -l <"$E2E_DIR/host.out")" -gt "$before" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || fail "the host did not answer \"$1\""
+        sleep 0.1
+    done
+    tail -n 1 "$E2E_DIR/host.out" | tr -d '\r'
+}
+
+# start_preview NAME: starts "/p <pane>" and waits for its report of the first frame, which must
+# show the pane's size, the flames' hot base and a dark upper corner.
+start_preview() {
+    local name=$1 tries=0 report
+    run_saver "$name" /p "$pane"
+    local pid_var="${name}_pid"
+    until grep -q '^Preview: ' "$E2E_DIR/$name.out" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 300 ] || fail "$name drew no frame: $(cat "$E2E_DIR/$name.out" "$E2E_DIR/$name.err")"
+        running "${!pid_var}" || fail "$name ended: $(cat "$E2E_DIR/$name.out" "$E2E_DIR/$name.err")"
+        sleep 0.1
+    done
+    report=$(grep '^Preview: ' "$E2E_DIR/$name.out" | tr -d '\r')
+    log "$report"
+    read -r size bottom_r bottom_g bottom_b top_r top_g top_b < <(sed -E \
+        's/^Preview: ([0-9]+x[0-9]+) in window [0-9-]+, first frame bottom centre ([0-9]+) ([0-9]+) ([0-9]+), top left ([0-9]+) ([0-9]+) ([0-9]+)$/\1 \2 \3 \4 \5 \6 \7/' \
+        <<<"$report")
+    [ "$size" = 152x112 ] || fail "$name did not draw at the pane's size: $report"
+    [ "$report" = "${report/in window $pane,/}" ] && fail "$name names another window: $report"
+    # The fire's colours never have more green than red or more blue than green.
+    [ "$bottom_r" -ge 200 ] && [ "$bottom_r" -ge "$bottom_g" ] && [ "$bottom_g" -ge "$bottom_b" ] ||
+        fail "$name has no flames at the bottom centre: $report"
+    [ $((top_r + top_g + top_b)) -le 30 ] || fail "$name's upper corner is not dark: $report"
+    sleep 0.5
+    running "${!pid_var}" || fail "$name ended by itself"
+    no_message_shown "$name"
+}
+
+# Disabling the pane ends the preview; a second preview meanwhile is held back.
+start_host
+start_preview first
+run_saver second /p "$pane"
+wait_exit "$second_pid" 10
+[ "$EXIT_STATUS" -eq 0 ] || fail "a second preview exited with $EXIT_STATUS"
+[ ! -s "$E2E_DIR/second.out" ] || fail "a second preview ran: $(cat "$E2E_DIR/second.out")"
+start=$(now_ms)
+[ "$(ask_host disable)" = disabled ] || fail "the host could not disable the pane"
+ended_within "$first_pid" 1000 "$start"
+[ "$EXIT_STATUS" -eq 0 ] || fail "disabling the pane gave exit code $EXIT_STATUS"
+answer=$(ask_host check)
+[ "$answer" = "pane intact" ] || fail "after the preview: $answer"
+echo quit >&5
+
+# Destroying the pane ends it.
+start_host
+start_preview destroyed
+start=$(now_ms)
+[ "$(ask_host destroy)" = destroyed ] || fail "the host could not destroy the pane"
+ended_within "$destroyed_pid" 1000 "$start"
+[ "$EXIT_STATUS" -eq 0 ] || fail "destroying the pane gave exit code $EXIT_STATUS"
+
+# So does the host's end, which takes its windows with it.
+start_host
+start_preview orphaned
+start=$(now_ms)
+echo quit >&5
+ended_within "$orphaned_pid" 1000 "$start"
+[ "$EXIT_STATUS" -eq 0 ] || fail "the host's end gave exit code $EXIT_STATUS"
+
+# Handles that are not windows.
+for handle in 0 1 99999999 -5; do
+    run_saver bad /p "$handle"
+    collect_messages bad 60
+    [ "$EXIT_STATUS" -eq 0 ] || fail "/p $handle gave exit code $EXIT_STATUS"
+    expect_window_failure bad
+done
+log "ok"
