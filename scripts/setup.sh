@@ -17,7 +17,7 @@ packages=(
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxi-dev libgl-dev libpng-dev
     glslang-tools
     xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick mesa-utils libgl1-mesa-dri
-    g++-mingw-w64-x86-64 mingw-w64-tools wine wine64
+    g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 nsis
 )
 
 missing=()
