@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The Debian package as a user would get it: its control fields and files, lintian's verdict,
+# and the saver unpacked from it.
+# Usage: debian_package.sh PACKAGE UNSTRIPPED_SAVER VERSION
+source "$(dirname "$0")/../../e2e/lib.sh"
+package=$1
+unstripped=$2
+version=$3
+[ -f "$package" ] || fail "no package at $package"
+
+field() { dpkg-deb -f "$package" "$1"; }
+[ "$(field Package)" = emberveil ] || fail "package name $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "version $(field Version)"
+[ "$(field Architecture)" = amd64 ] || fail "architecture $(field Architecture)"
+[ "$(field Section)" = x11 ] || fail "section $(field Section)"
+[ "$(field Priority)" = optional ] || fail "priority $(field Priority)"
+[ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || fail "no maintainer or description"
+# The dependencies come from the libraries the saver really links.
+for library in libc6 libx11-6 libglew2.2 libopengl0 libstdc++6; do
+    field Depends | grep -q "$library" || fail "no dependency on $library: $(field Depends)"
+done
+
+expected="./usr/bin/emberveil -> ../libexec/xscreensaver/emberveil
+./usr/libexec/xscreensaver/emberveil
+./usr/share/doc/emberveil/changelog.gz
+./usr/share/doc/emberveil/copyright
+./usr/share/man/man6/emberveil.6.gz
+./usr/share/xscreensaver/config/emberveil.xml"
+files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ { $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }' | sort)
+[ "$files" = "$expected" ] || fail "the package holds:
+$files"
+
+lintian --no-tag-display-limit "$package" >"$E2E_DIR/lintian.out" 2>&1
+grep -v 'running with root privileges' "$E2E_DIR/lintian.out"
+if grep -q '^E: ' "$E2E_DIR/lintian.out"; then
+    fail "lintian found errors"
+fi
+
+root="$E2E_DIR/root"
+dpkg -x "$package" "$root"
+saver="$root/usr/libexec/xscreensaver/emberveil"
+# Stripped in the package, with the symbols kept in the build tree for debugging.
+readelf -S "$saver" | grep -q '\.symtab' && fail "the packaged saver is not stripped"
+readelf -S "$unstripped" | grep -q '\.debug_info' || fail "the build tree's saver has no debug information"
+[ "$(readlink -f "$root/usr/bin/emberveil")" = "$(readlink -f "$saver")" ] || fail "the link in bin is broken"
+
+config="$root/usr/share/xscreensaver/config/emberveil.xml"
+xmllint --noout "$config" || fail "the settings file does not parse"
+[ "$(xmllint --xpath 'string(/screensaver/@name)' "$config")" = emberveil ] || fail "settings name"
+[ "$(xmllint --xpath 'string(/screensaver/@gl)' "$config")" = yes ] || fail "not marked as GL"
+[ "$(xmllint --xpath 'string(/screensaver/command/@arg)' "$config")" = --root ] || fail "no --root"
+[ -n "$(xmllint --xpath 'normalize-space(/screensaver/_description)' "$config")" ] ||
+    fail "no description"
+log "ok"
