@@ -8,3 +8,13 @@
 #define RES_FIRE_FRAGMENT_SHADER 136
 #define RES_RECTANGLE_MODEL 141
 #define RES_RECTANGLE_MATERIALS 140
+
+// String resource: the saver's display name, by which the screen-saver settings list it.
+#define RES_SAVER_NAME 1
+
+// Bitmap: the About window's picture, 110 x 83 pixels at 24 bits per pixel.
+#define RES_ABOUT_PICTURE 101
+
+// Icon groups that give the executable its icon in the shell; no code loads them.
+#define RES_SHELL_ICON 102
+#define RES_SHELL_ICON_SECOND 113

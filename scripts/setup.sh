@@ -15,8 +15,8 @@ packages=(
     build-essential cmake ninja-build git pkg-config xz-utils dpkg-dev
     clang libclang-rt-14-dev googletest
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxi-dev libgl-dev libpng-dev libglew-dev
-    glslang-tools
-    xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick mesa-utils libgl1-mesa-dri
+    libgtk-3-dev fonts-liberation glslang-tools
+    xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick icoutils mesa-utils libgl1-mesa-dri
     g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 nsis
     lintian libxml2-utils binutils
 )

@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
 """Writes app/window_icon_table.inc: the saver's 64x64 window icon, a small flame on a
 transparent ground, listed column by column (the first 64 pixels are the left column, top to
-bottom) as the window icon code expects. Run it again after changing the drawing."""
+bottom) as the window icon code expects. Run it again after changing the drawing.
+
+With --pam it writes the same flame to standard output as a 64x64 RGBA PAM image instead, from
+which resources/saver_icon.sh makes the executable's icons."""
 import math
 import pathlib
+import sys
 
 SIZE = 64
 
@@ -29,7 +33,17 @@ def flame_pixel(x, y):
     return (red, green, blue, alpha)
 
 
+def write_pam():
+    header = f"P7\nWIDTH {SIZE}\nHEIGHT {SIZE}\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n"
+    pixels = bytes(value for row in range(SIZE) for column in range(SIZE)
+                   for value in flame_pixel(column, row))
+    sys.stdout.buffer.write(header.encode("ascii") + pixels)
+
+
 def main():
+    if sys.argv[1:] == ["--pam"]:
+        write_pam()
+        return
     lines = []
     for column in range(SIZE):
         values = []

@@ -2,8 +2,9 @@
 # the real executables of one build on it, natively or under Wine, the same way.
 #
 # Environment (set by CTest): EMBERVEIL_RUNNER (native or wine), EMBERVEIL_SAVER (the saver),
-# EMBERVEIL_SCRIPTS (the repository's scripts/), EMBERVEIL_MESSAGE_READER (Windows only: the program
-# that reads and dismisses message boxes), EMBERVEIL_ARTIFACTS (where screenshots and logs go).
+# EMBERVEIL_SCRIPTS (the repository's scripts/), EMBERVEIL_MESSAGE_READER and EMBERVEIL_WINDOW_READER
+# (Windows only: the programs that read and dismiss message boxes and read other programs' windows),
+# EMBERVEIL_ARTIFACTS (where screenshots and logs go).
 set -u
 
 E2E_NAME=$(basename "$0" .sh)
@@ -12,6 +13,8 @@ rm -rf "$E2E_DIR"
 mkdir -p "$E2E_DIR"
 E2E_XVFB_PID=
 E2E_PIDS=()
+# GTK would look for an accessibility bus, which the test displays do not have.
+export NO_AT_BRIDGE=1
 
 log() { printf '%s: %s\n' "$E2E_NAME" "$*"; }
 
@@ -20,11 +23,13 @@ fail() {
     exit 1
 }
 
-e2e_cleanup() {
+# stop_display: ends every program started so far, then the X server (the wineserver before it).
+stop_display() {
     local pid
     for pid in "${E2E_PIDS[@]}"; do
         kill -9 "$pid" 2>/dev/null
     done
+    E2E_PIDS=()
     if [ "$EMBERVEIL_RUNNER" = wine ]; then
         wineserver -k 2>/dev/null
         wineserver -w 2>/dev/null
@@ -32,9 +37,10 @@ e2e_cleanup() {
     if [ -n "$E2E_XVFB_PID" ]; then
         kill "$E2E_XVFB_PID" 2>/dev/null
         wait "$E2E_XVFB_PID" 2>/dev/null
+        E2E_XVFB_PID=
     fi
 }
-trap e2e_cleanup EXIT
+trap stop_display EXIT
 
 # start_display [Xvfb options...]: a fresh X server of 1024x768 unless the options say otherwise.
 start_display() {
@@ -134,6 +140,22 @@ wait_for_window() {
     done
 }
 
+# close_about PID: closes the About window as a keyboard user would (Wine: WM_CLOSE, which the
+# system menu's Close sends; GTK: Escape, with the pointer over the window so that it has the
+# focus) and expects its program to end with exit code 0.
+close_about() {
+    if [ "$EMBERVEIL_RUNNER" = wine ]; then
+        wine "$EMBERVEIL_WINDOW_READER" About close >/dev/null 2>&1 </dev/null ||
+            fail "no About window to close"
+    else
+        local x y
+        IFS=+ read -r _ x y <<<"$(window_geometry About)"
+        xdotool mousemove "$((x + 200))" "$((y + 100))" key Escape
+    fi
+    wait_exit "$1" 10
+    [ "$EXIT_STATUS" -eq 0 ] || fail "closing the About window gave exit code $EXIT_STATUS"
+}
+
 count_windows() { xwininfo -root -tree | grep -c "\"$1\"" || true; }
 
 # window_geometry TITLE: prints "WIDTHxHEIGHT+X+Y" of the window with this title.
@@ -200,4 +222,11 @@ no_message_shown() {
     elif [ -s "$E2E_DIR/$1.err" ]; then
         fail "$1 said: $(cat "$E2E_DIR/$1.err")"
     fi
+}
+
+# count_pixels FILE GEOMETRY "R,G,B" FUZZ: how many pixels of the region lie within FUZZ (a
+# percentage of the colour distance) of the colour.
+count_pixels() {
+    convert "$1" -crop "$2" +repage -alpha off -fuzz "$4" -transparent "rgb($3)" -alpha extract \
+        -negate -format "%[fx:round(mean*w*h)]" info:
 }

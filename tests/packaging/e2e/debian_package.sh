@@ -16,12 +16,13 @@ field() { dpkg-deb -f "$package" "$1"; }
 [ "$(field Priority)" = optional ] || fail "priority $(field Priority)"
 [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || fail "no maintainer or description"
 # The dependencies come from the libraries the saver really links.
-for library in libc6 libx11-6 libglew2.2 libopengl0 libstdc++6; do
+for library in libc6 libx11-6 libglew2.2 libopengl0 libstdc++6 libgtk-3-0; do
     field Depends | grep -q "$library" || fail "no dependency on $library: $(field Depends)"
 done
 
 expected="./usr/bin/emberveil -> ../libexec/xscreensaver/emberveil
 ./usr/libexec/xscreensaver/emberveil
+./usr/libexec/xscreensaver/emberveil-about
 ./usr/share/doc/emberveil/changelog.gz
 ./usr/share/doc/emberveil/copyright
 ./usr/share/man/man6/emberveil.6.gz
