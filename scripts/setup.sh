@@ -16,6 +16,7 @@ packages=(
     clang libclang-rt-14-dev googletest
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxi-dev libgl-dev libpng-dev
     xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick mesa-utils libgl1-mesa-dri
+    xscreensaver
     g++-mingw-w64-x86-64 mingw-w64-tools wine wine64
 )
 
