@@ -2,10 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/window_hints.h"
-#include "scene/scene.h"
-
-// The loader's header comes before the library's, which would otherwise bring in gl.h.
-#include <GL/glew.h>
+#include "tests/support/adopted_fire.h"
 
 #define GLFW_EXPOSE_NATIVE_X11
 #include "windowing/glfw_adopt.h"
@@ -24,66 +21,6 @@ namespace {
 
 std::vector<int> errors;
 std::vector<int> widths;
-
-// The owner's windows live on a connection of their own, as another program's would. Its pane
-// selects button presses, which only one client may select: adoption must not try to.
-class AdoptWindowTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        errors.clear();
-        widths.clear();
-        glfwSetErrorCallback([](int code, const char*) { errors.push_back(code); });
-        ASSERT_EQ(glfwInit(), GLFW_TRUE);
-        owner = XOpenDisplay(nullptr);
-        ASSERT_NE(owner, nullptr);
-    }
-
-    void TearDown() override {
-        glfwTerminate();
-        XCloseDisplay(owner);
-    }
-
-    Window ownerWindow(Visual* visual = nullptr, int depth = CopyFromParent) {
-        XSetWindowAttributes attributes{};
-        attributes.event_mask = ButtonPressMask | ExposureMask;
-        unsigned long mask = CWEventMask | CWBorderPixel;
-        if (visual != nullptr) {
-            attributes.colormap =
-                XCreateColormap(owner, DefaultRootWindow(owner), visual, AllocNone);
-            mask |= CWColormap;
-        }
-        Window window = XCreateWindow(owner, DefaultRootWindow(owner), 0, 0, 152, 112, 0, depth,
-                                      InputOutput, visual, mask, &attributes);
-        XMapWindow(owner, window);
-        XSync(owner, False);
-        return window;
-    }
-
-    // True while the window exists and no client but its owner selects events on it.
-    bool handedBack(Window window) {
-        XWindowAttributes attributes{};
-        return XGetWindowAttributes(owner, window, &attributes) != 0 &&
-               attributes.all_event_masks == attributes.your_event_mask;
-    }
-
-    std::vector<Window> childrenOf(Window window) {
-        Window root = 0, parent = 0, *children = nullptr;
-        unsigned int count = 0;
-        XQueryTree(owner, window, &root, &parent, &children, &count);
-        std::vector<Window> result(children, children + count);
-        XFree(children);
-        return result;
-    }
-
-    static void pollUntil(const std::function<bool()>& done) {
-        for (int round = 0; round < 200 && !done(); ++round) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            glfwPollEvents();
-        }
-    }
-
-    Display* owner = nullptr;
-};
 
 // The two kinds of visual that adoption tells apart. With doubleBuffered, one that has a
 // double-buffered window configuration without a depth buffer, which the saver's hints accept but
@@ -131,39 +68,87 @@ Visual* findVisual(Display* display, bool doubleBuffered, int* depth) {
     return nullptr;
 }
 
-// Draws the saver's fire at the window's size and reads the bottom centre and the top left corner
-// back from the back buffer. Other tests' windows may cover the owner's window on the shared
-// display, so its contents on the screen are left to the end-to-end preview test, which has a
-// display of its own.
-void expectFireIn(GLFWwindow* window) {
-    glfwMakeContextCurrent(window);
-    glewInit();
-    int width = 0, height = 0;
-    glfwGetFramebufferSize(window, &width, &height);
-    ASSERT_EQ(width, 152);
-    ASSERT_EQ(height, 112);
-    setUpScene();
-    commonUniforms->setTime(4.0f);
-    renderFrame(width, height, static_cast<float>(width) / static_cast<float>(height));
-    unsigned char bottom[4] = {}, corner[4] = {};
-    glReadBuffer(GL_BACK);
-    glReadPixels(width / 2, 1, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, bottom);
-    glReadPixels(1, height - 2, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, corner);
-    EXPECT_GE(bottom[0], 200) << "the flames' hot base";
-    EXPECT_LE(corner[0] + corner[1] + corner[2], 30) << "the dark upper corner";
-}
+// The owner's windows live on a connection of their own, as another program's would. Its pane
+// selects button presses, which only one client may select: adoption must not try to.
+class AdoptWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        errors.clear();
+        widths.clear();
+        glfwSetErrorCallback([](int code, const char*) { errors.push_back(code); });
+        ASSERT_EQ(glfwInit(), GLFW_TRUE);
+        owner = XOpenDisplay(nullptr);
+        ASSERT_NE(owner, nullptr);
+    }
+
+    void TearDown() override {
+        glfwTerminate();
+        XCloseDisplay(owner);
+    }
+
+    Window ownerWindow(Visual* visual = nullptr, int depth = CopyFromParent) {
+        XSetWindowAttributes attributes{};
+        attributes.event_mask = ButtonPressMask | ExposureMask;
+        unsigned long mask = CWEventMask | CWBorderPixel;
+        if (visual != nullptr) {
+            attributes.colormap =
+                XCreateColormap(owner, DefaultRootWindow(owner), visual, AllocNone);
+            mask |= CWColormap;
+        }
+        Window window = XCreateWindow(owner, DefaultRootWindow(owner), 0, 0, 152, 112, 0, depth,
+                                      InputOutput, visual, mask, &attributes);
+        XMapWindow(owner, window);
+        XSync(owner, False);
+        return window;
+    }
+
+    // True while the window exists and no client but its owner selects events on it.
+    bool handedBack(Window window) {
+        XWindowAttributes attributes{};
+        return XGetWindowAttributes(owner, window, &attributes) != 0 &&
+               attributes.all_event_masks == attributes.your_event_mask;
+    }
+
+    // Lends a window of one of the two kinds of visual that findVisual tells apart and adopts it
+    // with the saver's hints.
+    GLFWwindow* adoptWindowWithVisual(bool doubleBuffered, Window* native) {
+        setSaverWindowHints();
+        int depth = 0;
+        Visual* visual = findVisual(owner, doubleBuffered, &depth);
+        if (visual == nullptr) {
+            ADD_FAILURE() << "this display has no such visual to try";
+            return nullptr;
+        }
+        *native = ownerWindow(visual, depth);
+        return glfwAdoptNativeWindow(*native, nullptr);
+    }
+
+    std::vector<Window> childrenOf(Window window) {
+        Window root = 0, parent = 0, *children = nullptr;
+        unsigned int count = 0;
+        XQueryTree(owner, window, &root, &parent, &children, &count);
+        std::vector<Window> result(children, children + count);
+        XFree(children);
+        return result;
+    }
+
+    static void pollUntil(const std::function<bool()>& done) {
+        for (int round = 0; round < 200 && !done(); ++round) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            glfwPollEvents();
+        }
+    }
+
+    Display* owner = nullptr;
+};
 
 TEST_F(AdoptWindowTest, TheContextDrawsOnAWindowOfAnotherConnectionWhoseVisualSuitsIt) {
-    setSaverWindowHints();
-    int depth = 0;
-    Visual* visual = findVisual(owner, true, &depth);
-    ASSERT_NE(visual, nullptr) << "no double-buffered visual without a depth buffer to try";
-    Window native = ownerWindow(visual, depth);
-    GLFWwindow* window = glfwAdoptNativeWindow(native, nullptr);
+    Window native = 0;
+    GLFWwindow* window = adoptWindowWithVisual(true, &native);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(glfwGetX11Window(window), native);
     EXPECT_TRUE(childrenOf(native).empty());
-    expectFireIn(window);
+    expectFireDrawnInto(window);
 }
 
 TEST_F(AdoptWindowTest, FollowsTheOwnersResizeAndHearsOfTheWindowsEndAsACloseRequest) {
@@ -219,16 +204,12 @@ TEST_F(AdoptWindowTest, FailuresLeaveTheWindowAsItWas) {
 }
 
 TEST_F(AdoptWindowTest, AWindowWhoseVisualHasNoConfigurationIsDrawnThroughACoveringChild) {
-    setSaverWindowHints();
-    int depth = 0;
-    Visual* visual = findVisual(owner, false, &depth);
-    ASSERT_NE(visual, nullptr) << "no visual without a double-buffered configuration to try";
-    Window native = ownerWindow(visual, depth);
-    GLFWwindow* window = glfwAdoptNativeWindow(native, nullptr);
+    Window native = 0;
+    GLFWwindow* window = adoptWindowWithVisual(false, &native);
     ASSERT_NE(window, nullptr);
     Window child = glfwGetX11Window(window);
     EXPECT_EQ(childrenOf(native), std::vector<Window>{child});
-    expectFireIn(window);
+    expectFireDrawnInto(window);
 
     glfwSetWindowSizeCallback(window, [](GLFWwindow*, int width, int) { widths.push_back(width); });
     XResizeWindow(owner, native, 200, 150);
