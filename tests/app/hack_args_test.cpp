@@ -39,19 +39,14 @@ TEST(HackArgs, RootTakesTheDaemonsWindowOrElseTheRootWindow) {
     expectRun(parse({"--root"}, "window"), SaverMode::Preview, 0);
 }
 
-TEST(HackArgs, WindowIdTakesDecimalOrHexAndTheWindowModeItsOwnWindow) {
-    expectRun(parse({"--window-id", "123"}), SaverMode::Preview, 123);
-    expectRun(parse({"-window-id", "0X1F"}), SaverMode::Preview, 0x1f);
-    expectRun(parse({"--window-id"}), SaverMode::Preview, 0);
-    expectRun(parse({"--window"}), SaverMode::Windowed, 0);
-    expectRun(parse({"-window"}), SaverMode::Windowed, 0);
-}
-
 TEST(HackArgs, TheLastWindowSwitchDecidesAndOtherOptionsAreIgnored) {
+    expectRun(parse({"-window-id", "0X1F"}), SaverMode::Preview, 0x1f);
+    expectRun(parse({"-window"}), SaverMode::Windowed, 0);
     expectRun(parse({"--window", "-fps", "--root"}, "7"), SaverMode::Preview, 7);
     expectRun(parse({"--root", "--window-id", "9", "/s", "--install"}), SaverMode::Preview, 9);
     // The id is the next argument whatever it looks like.
     expectRun(parse({"--window-id", "--window"}), SaverMode::Preview, 0);
+    expectRun(parse({"--window-id"}), SaverMode::Preview, 0);
 }
 
 TEST(HackArgs, HelpAndVersionWinOverEverythingElse) {

@@ -13,26 +13,20 @@ done
 start_display
 
 home=$(mktemp -d /tmp/emberveil-xscreensaver.XXXXXX)
-cleanup_home() {
-    e2e_cleanup
-    rm -rf "$home"
-}
-trap cleanup_home EXIT
-as_daemon_user() { env HOME="$home" DISPLAY="$DISPLAY" "$@"; }
-if [ "$(id -u)" -eq 0 ]; then
-    log "running the daemon as nobody, since it launches no display modes for root"
-    as_daemon_user() { runuser -u nobody -- env HOME="$home" DISPLAY="$DISPLAY" "$@"; }
-    chown nobody "$home"
-fi
-chmod 700 "$home"
+trap 'e2e_cleanup; rm -rf "$home"' EXIT
 # A copy in the private home, which the daemon's user can read wherever the build lives.
 saver="$home/emberveil"
 cp "$EMBERVEIL_SAVER" "$saver"
 printf '%s\n' "mode: one" "selected: 0" "lock: False" "splash: False" "fade: False" \
     "unfade: False" "programs: GL: $saver --root \\n\\" "" >"$home/.xscreensaver"
+chmod 700 "$home"
+daemon_user=()
 if [ "$(id -u)" -eq 0 ]; then
-    chown nobody "$saver" "$home/.xscreensaver"
+    log "running the daemon as nobody, since it launches no display modes for root"
+    chown -R nobody "$home"
+    daemon_user=(runuser -u nobody --)
 fi
+as_daemon_user() { "${daemon_user[@]}" env HOME="$home" DISPLAY="$DISPLAY" "$@"; }
 
 as_daemon_user xscreensaver --no-splash >"$E2E_DIR/daemon.log" 2>&1 &
 E2E_PIDS+=("$!")
