@@ -120,6 +120,7 @@ start=$(now_ms)
 [ "$(ask_host destroy)" = destroyed ] || fail "the host could not destroy the pane"
 ended_within "$destroyed_pid" 1000 "$start"
 [ "$EXIT_STATUS" -eq 0 ] || fail "destroying the pane gave exit code $EXIT_STATUS"
+no_message_shown destroyed
 
 # So does the host's end, which takes its windows with it.
 start_host
