@@ -1,16 +1,39 @@
+#include "app/hack_args.h"
 #include "app/startup.h"
+#include "app/usage_text.h"
+#include "platform/native_window.h"
+#include "platform/outside_end.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
-// X11 hosts pass the switches as separate arguments; joined with single spaces they read exactly
-// like the Windows command line.
+// X11 hosts pass the switches as separate arguments. A line that holds a switch of the X11
+// screen-saver daemon's conventions is read by them; any other line, joined with single spaces,
+// reads exactly like the Windows command line.
 int main(int argc, char** argv) {
+    platform::endQuietlyFromOutside();
+    std::vector<std::string> args(argv + 1, argv + argc);
+    HackArgs hack = parseHackArgs(args, std::getenv("XSCREENSAVER_WINDOW"), platform::rootWindow);
+    switch (hack.request) {
+    case HackRequest::Help:
+        std::fputs(kUsageText, stdout);
+        return 0;
+    case HackRequest::Version:
+        std::fputs(kVersionText, stdout);
+        return 0;
+    case HackRequest::Run:
+        return runSaver(new ScreensaverArgs(hack.saver), nullptr, 0);
+    case HackRequest::NotAHackLine:
+        break;
+    }
     std::string commandLine;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1) {
+    for (const std::string& arg : args) {
+        if (!commandLine.empty()) {
             commandLine += ' ';
         }
-        commandLine += argv[i];
+        commandLine += arg;
     }
     return runStartup(commandLine.c_str(), nullptr, 0);
 }

@@ -28,7 +28,7 @@ void runMainLoop() {
         firstFrame = false;
         glfwSwapBuffers(window);
         glfwPollEvents();
-        if (glfwGetKey(window, GLFW_KEY_ESCAPE) != GLFW_RELEASE) {
+        if (!currentArgs->hackConventions && glfwGetKey(window, GLFW_KEY_ESCAPE) != GLFW_RELEASE) {
             keepRunning = false;
         }
         if (glfwWindowShouldClose(window) == 1) {

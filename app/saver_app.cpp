@@ -99,21 +99,29 @@ void SaverApp::openWindow() {
     if (args->mode == SaverMode::Preview) {
         window = adoptPreviewWindow(args->parent);
     } else {
-        window = glfwCreateWindow(windowWidth, windowHeight, "Emberveil", glfwGetPrimaryMonitor(),
-                                  nullptr);
+        GLFWmonitor* monitor =
+            args->mode == SaverMode::Windowed ? nullptr : glfwGetPrimaryMonitor();
+        window = glfwCreateWindow(windowWidth, windowHeight, "Emberveil", monitor, nullptr);
     }
     if (window == nullptr) {
         platform::failFatally("Failed to open window");
     }
 
     glfwSetWindowSizeCallback(window, onWindowSize);
-    glfwSetKeyCallback(window, onKey);
-    glfwSetMouseButtonCallback(window, onMouseButton);
+    // Under the X11 daemon's conventions input belongs to the daemon, or to the user of a window
+    // on the desktop.
+    if (!args->hackConventions) {
+        glfwSetKeyCallback(window, onKey);
+        glfwSetMouseButtonCallback(window, onMouseButton);
+    }
     glfwSetCursorPosCallback(window, onCursorPos);
     glfwSetScrollCallback(window, onScroll);
 
     glfwMakeContextCurrent(window);
-    setWindowIcon(window);
+    // The daemon's window keeps its look: an icon would stay on it after the saver.
+    if (!(args->hackConventions && args->mode == SaverMode::Preview)) {
+        setWindowIcon(window);
+    }
     // Resolved once while the context is current. GLEW reports failure for contexts older than
     // 3.0 even though every entry point the saver uses was found, so the result is not checked.
     glewInit();
@@ -122,5 +130,8 @@ void SaverApp::openWindow() {
 void SaverApp::initGlState() {
     applyFixedGlState();
     setSwapInterval(1);
-    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
+    // A cursor set on the daemon's window, or on the root window, would outlive the saver.
+    if (!args->hackConventions) {
+        glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
+    }
 }

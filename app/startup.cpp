@@ -11,9 +11,16 @@ bool acquireSingleInstance() {
 }
 
 int runStartup(const char* commandLine, platform::AppInstance instance, int showCommand) {
-    currentArgs = parseScreensaverArgs(commandLine);
-    SaverMode mode = currentArgs->mode;
-    if ((mode == SaverMode::Preview || mode == SaverMode::None) && !acquireSingleInstance()) {
+    return runSaver(parseScreensaverArgs(commandLine), instance, showCommand);
+}
+
+int runSaver(ScreensaverArgs* args, platform::AppInstance instance, int showCommand) {
+    currentArgs = args;
+    SaverMode mode = args->mode;
+    // The X11 daemon runs one saver per monitor at once.
+    bool singleInstance =
+        !args->hackConventions && (mode == SaverMode::Preview || mode == SaverMode::None);
+    if (singleInstance && !acquireSingleInstance()) {
         return 0;
     }
     if (mode == SaverMode::Configure) {

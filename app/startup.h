@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/screensaver_args.h"
 #include "platform/app_instance.h"
 
 // The name whose holder is the one preview-style saver of the session.
@@ -11,3 +12,8 @@ bool acquireSingleInstance();
 // Everything the entry point does with its command line (without the program name). Returns the
 // process exit code, which is always 0.
 int runStartup(const char* commandLine, platform::AppInstance instance, int showCommand);
+
+// Start-up after the command line has been read, however it was read: the single-instance rule,
+// then the About window or the saver and its loop. Takes the arguments as the process-wide ones.
+// Returns the process exit code, which is always 0.
+int runSaver(ScreensaverArgs* args, platform::AppInstance instance, int showCommand);

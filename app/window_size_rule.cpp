@@ -17,7 +17,9 @@ int osVersionNumberFromWord(std::uint32_t versionWord) {
 PixelSize chooseWindowSize(SaverMode mode, int osVersionNumber, const PixelSize* primaryMode,
                            const PixelSize* parentClient) {
     const PixelSize* chosen = nullptr;
-    if (mode == SaverMode::Preview) {
+    if (mode == SaverMode::Windowed) {
+        chosen = &kDesktopWindowSize;
+    } else if (mode == SaverMode::Preview) {
         chosen = parentClient;
     } else if (osVersionNumber >= 60) {
         chosen = primaryMode;

@@ -17,8 +17,11 @@ int osVersionNumberFromWord(std::uint32_t versionWord);
 // Used whenever the real size cannot be read, and on systems older than version 6.0.
 constexpr PixelSize kFallbackWindowSize{800, 600};
 
-// Decides the drawing size at start-up: the preview parent's client area in preview, otherwise the
-// primary monitor's video mode on OS version number 60 and later. Sizes that are missing or not
-// positive give the fallback size.
+// The window that the Windowed mode opens on the desktop.
+constexpr PixelSize kDesktopWindowSize{1280, 720};
+
+// Decides the drawing size at start-up: the preview parent's client area in preview, the desktop
+// window's size in Windowed mode, otherwise the primary monitor's video mode on OS version number
+// 60 and later. Sizes that are missing or not positive give the fallback size.
 PixelSize chooseWindowSize(SaverMode mode, int osVersionNumber, const PixelSize* primaryMode,
                            const PixelSize* parentClient);

@@ -47,4 +47,10 @@ bool isWindowEnabled(NativeWindowHandle window) {
     return readAttributes(window, &attributes) && attributes.map_state == IsViewable;
 }
 
+NativeWindowHandle rootWindow() {
+    Display* connection = display();
+    return connection != nullptr ? static_cast<NativeWindowHandle>(DefaultRootWindow(connection))
+                                 : 0;
+}
+
 } // namespace platform

@@ -3,15 +3,34 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 namespace platform {
 
-// A socket bound in the abstract namespace plays the part of a named event: the name is
-// per user, and the kernel releases it when the process ends, however it ends.
+namespace {
+
+// The display the saver draws on, without the screen: ":1" and ":1.0" are one session.
+std::string sessionDisplay() {
+    const char* value = std::getenv("DISPLAY");
+    std::string display = value != nullptr ? value : "";
+    std::size_t colon = display.rfind(':');
+    std::size_t dot = display.find('.', colon == std::string::npos ? 0 : colon);
+    if (colon != std::string::npos && dot != std::string::npos) {
+        display.erase(dot);
+    }
+    return display;
+}
+
+} // namespace
+
+// A socket bound in the abstract namespace plays the part of a named event: the name is per user
+// and display, as a session is, and the kernel releases it when the process ends, however it
+// ends.
 bool claimInstanceName(const char* name) {
     int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) {
@@ -19,8 +38,8 @@ bool claimInstanceName(const char* name) {
     }
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    int length = std::snprintf(address.sun_path + 1, sizeof address.sun_path - 1, "%s.%u", name,
-                               static_cast<unsigned>(getuid()));
+    int length = std::snprintf(address.sun_path + 1, sizeof address.sun_path - 1, "%s.%u.%s", name,
+                               static_cast<unsigned>(getuid()), sessionDisplay().c_str());
     if (length < 0) {
         close(fd);
         return true;

@@ -26,4 +26,8 @@ bool isWindowEnabled(NativeWindowHandle window) {
     return IsWindowEnabled(toHwnd(window)) != 0;
 }
 
+NativeWindowHandle rootWindow() {
+    return reinterpret_cast<NativeWindowHandle>(GetDesktopWindow());
+}
+
 } // namespace platform

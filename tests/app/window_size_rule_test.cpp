@@ -29,6 +29,12 @@ TEST(WindowSizeRule, PreviewTakesTheParentsClientAreaOnAnySystem) {
     expectSize(chooseWindowSize(SaverMode::Preview, 50, &monitor, &parent), 152, 112);
 }
 
+TEST(WindowSizeRule, TheDesktopWindowIs1280By720WhateverTheMonitorOrSystem) {
+    PixelSize monitor{1920, 1080};
+    expectSize(chooseWindowSize(SaverMode::Windowed, 100, &monitor, nullptr), 1280, 720);
+    expectSize(chooseWindowSize(SaverMode::Windowed, 50, nullptr, nullptr), 1280, 720);
+}
+
 TEST(WindowSizeRule, UnreadableSizesFallBackTo800By600) {
     PixelSize empty{0, 0};
     PixelSize negative{-5, 300};

@@ -2,12 +2,14 @@
 # the real executables of one build on it, natively or under Wine, the same way.
 #
 # Environment (set by CTest): EMBERVEIL_RUNNER (native or wine), EMBERVEIL_SAVER (the saver),
-# EMBERVEIL_SCRIPTS (the repository's scripts/), EMBERVEIL_MESSAGE_READER and EMBERVEIL_WINDOW_READER
-# (Windows only: the programs that read and dismiss message boxes and read other programs' windows),
-# EMBERVEIL_ARTIFACTS (where screenshots and logs go).
+# EMBERVEIL_PREVIEW_HOST (the program that lends the saver a window), EMBERVEIL_SCRIPTS (the
+# repository's scripts/), EMBERVEIL_MESSAGE_READER and EMBERVEIL_WINDOW_READER (Windows only: the
+# programs that read and dismiss message boxes and read other programs' windows),
+# EMBERVEIL_ARTIFACTS (where screenshots and logs go), EMBERVEIL_E2E_NAME (the test's name, which
+# names its folder of artifacts).
 set -u
 
-E2E_NAME=$(basename "$0" .sh)
+E2E_NAME=${EMBERVEIL_E2E_NAME:-$(basename "$0" .sh)}
 E2E_DIR="$EMBERVEIL_ARTIFACTS/$E2E_NAME"
 rm -rf "$E2E_DIR"
 mkdir -p "$E2E_DIR"
@@ -181,6 +183,32 @@ region_mean() {
 region_rgb() {
     convert "$1" -crop "$2" +repage \
         -format "%[fx:int(255*mean.r)] %[fx:int(255*mean.g)] %[fx:int(255*mean.b)]" info:
+}
+
+# expect_fire_on_screen FIRST SECOND: two screenshots of the whole screen, half a second apart,
+# show the fire: white-hot at the bottom centre, orange just above, dark in the upper corners, and
+# moving.
+expect_fire_on_screen() {
+    local first=$1 second=$2 width height
+    read -r width height < <(screen_size | tr 'x' ' ')
+    # The flames are white only in the last rows of the screen, then turn yellow, orange and red.
+    local bottom_centre red green blue upper_left upper_right changed
+    bottom_centre=$(region_mean "$first" "80x2+$((width / 2 - 40))+$((height - 2))")
+    read -r red green blue < <(region_rgb "$first" "80x6+$((width / 2 - 40))+$((height - 16))")
+    upper_left=$(region_mean "$first" "120x120+0+0")
+    upper_right=$(region_mean "$first" "120x120+$((width - 120))+0")
+    log "brightness: bottom centre $bottom_centre, upper corners $upper_left and $upper_right"
+    log "colour just above the bottom: $red $green $blue"
+    [ "$bottom_centre" -ge 230 ] || fail "the bottom centre is not white-hot ($bottom_centre)"
+    [ "$red" -gt "$green" ] && [ "$green" -gt "$blue" ] && [ "$red" -ge 150 ] ||
+        fail "the flames above the bottom are not orange ($red $green $blue)"
+    [ "$upper_left" -le 40 ] || fail "the upper left corner is not dark ($upper_left)"
+    [ "$upper_right" -le 40 ] || fail "the upper right corner is not dark ($upper_right)"
+
+    changed=$(compare -metric AE -fuzz 2% "$first" "$second" null: 2>&1 || true)
+    changed=${changed%% *}
+    log "$changed pixels changed in half a second"
+    [ "${changed%.*}" -ge $((width * height / 100)) ] || fail "the picture hardly moves ($changed pixels)"
 }
 
 # expect_window_failure NAME: the program started as NAME showed the library's errors captioned

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# The preview as the settings dialog runs it: a host program of its own process lends a 152 x 112
-# pane, the saver draws the fire into it without a word, and ends with exit code 0 within a
-# second once the pane is disabled or destroyed or the host goes away, leaving the pane as it was.
-# Handles that are not windows end through the library's errors and the window failure.
+# Usage: preview.sh SWITCH, where SWITCH is "/p" (the settings dialog's way) or "--window-id" (the
+# X11 screen-saver daemon's way, natively).
+#
+# A host program of its own process lends a 152 x 112 pane, the saver draws the fire into it
+# without a word, and ends with exit code 0 within a second once the pane is disabled (unmapped on
+# X11) or destroyed or the host goes away, leaving the pane as it was. Handles that are not windows
+# end through the library's errors and the window failure.
 source "$(dirname "$0")/lib.sh"
+switch=$1
 start_display
 
 # start_host: a fresh host on standard input from a pipe of the test's own; sets pane.
@@ -42,11 +46,21 @@ ask_host() {
     tail -n 1 "$E2E_DIR/host.out" | tr -d '\r'
 }
 
-# start_preview NAME: starts "/p <pane>" and waits for its report of the first frame, which must
-# show the pane's size, the flames' hot base and a dark upper corner.
+# saver_window_argument HANDLE: the handle as the switch takes it, in hex for --window-id.
+saver_window_argument() {
+    if [ "$switch" = /p ]; then
+        echo "$1"
+    else
+        printf '0x%x\n' "$1"
+    fi
+}
+
+# start_preview NAME: starts the saver on the pane and waits for its report of the first frame,
+# which must show the pane's size, the flames' hot base and a dark upper corner. Natively the pane
+# on the screen must show them too, and input to the pane must stay with the host.
 start_preview() {
     local name=$1 tries=0 report
-    run_saver "$name" /p "$pane"
+    run_saver "$name" "$switch" "$(saver_window_argument "$pane")"
     local pid_var="${name}_pid"
     until grep -q '^Preview: ' "$E2E_DIR/$name.out" 2>/dev/null; do
         tries=$((tries + 1))
@@ -65,18 +79,32 @@ start_preview() {
     [ "$bottom_r" -ge 200 ] && [ "$bottom_r" -ge "$bottom_g" ] && [ "$bottom_g" -ge "$bottom_b" ] ||
         fail "$name has no flames at the bottom centre: $report"
     [ $((top_r + top_g + top_b)) -le 30 ] || fail "$name's upper corner is not dark: $report"
+    if [ "$EMBERVEIL_RUNNER" = native ]; then
+        # The pane is the host's first child, at the top left corner of the screen.
+        sleep 0.5
+        screenshot "$E2E_DIR/$name.png"
+        read -r bottom_r bottom_g bottom_b < <(region_rgb "$E2E_DIR/$name.png" 12x2+70+110)
+        log "on the screen: bottom centre $bottom_r $bottom_g $bottom_b"
+        [ "$bottom_r" -ge 200 ] && [ "$bottom_r" -ge "$bottom_g" ] && [ "$bottom_g" -ge "$bottom_b" ] ||
+            fail "the pane on the screen has no flames: $bottom_r $bottom_g $bottom_b"
+        [ "$(region_mean "$E2E_DIR/$name.png" 19x19+0+0)" -le 10 ] ||
+            fail "the pane's upper corner is not dark on the screen"
+        xdotool mousemove 70 50 click 1 key a
+    fi
     sleep 0.5
     running "${!pid_var}" || fail "$name ended by itself"
     no_message_shown "$name"
 }
 
-# Disabling the pane ends the preview; a second preview meanwhile is held back.
+# Disabling the pane ends the preview; a second "/p" preview meanwhile is held back.
 start_host
 start_preview first
-run_saver second /p "$pane"
-wait_exit "$second_pid" 10
-[ "$EXIT_STATUS" -eq 0 ] || fail "a second preview exited with $EXIT_STATUS"
-[ ! -s "$E2E_DIR/second.out" ] || fail "a second preview ran: $(cat "$E2E_DIR/second.out")"
+if [ "$switch" = /p ]; then
+    run_saver second /p "$pane"
+    wait_exit "$second_pid" 10
+    [ "$EXIT_STATUS" -eq 0 ] || fail "a second preview exited with $EXIT_STATUS"
+    [ ! -s "$E2E_DIR/second.out" ] || fail "a second preview ran: $(cat "$E2E_DIR/second.out")"
+fi
 start=$(now_ms)
 [ "$(ask_host disable)" = disabled ] || fail "the host could not disable the pane"
 ended_within "$first_pid" 1000 "$start"
@@ -92,6 +120,7 @@ start=$(now_ms)
 [ "$(ask_host destroy)" = destroyed ] || fail "the host could not destroy the pane"
 ended_within "$destroyed_pid" 1000 "$start"
 [ "$EXIT_STATUS" -eq 0 ] || fail "destroying the pane gave exit code $EXIT_STATUS"
+no_message_shown destroyed
 
 # So does the host's end, which takes its windows with it.
 start_host
@@ -103,9 +132,9 @@ ended_within "$orphaned_pid" 1000 "$start"
 
 # Handles that are not windows.
 for handle in 0 1 99999999 -5; do
-    run_saver bad /p "$handle"
+    run_saver bad "$switch" "$handle"
     collect_messages bad 60
-    [ "$EXIT_STATUS" -eq 0 ] || fail "/p $handle gave exit code $EXIT_STATUS"
+    [ "$EXIT_STATUS" -eq 0 ] || fail "$switch $handle gave exit code $EXIT_STATUS"
     expect_window_failure bad
 done
 log "ok"

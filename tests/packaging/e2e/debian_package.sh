@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Debian package as a user would get it: its control fields and files, lintian's verdict,
-# and the saver unpacked from it.
+# and the saver unpacked from it, run by the real X11 screen-saver daemon.
 # Usage: debian_package.sh PACKAGE UNSTRIPPED_SAVER VERSION
 source "$(dirname "$0")/../../e2e/lib.sh"
 package=$1
@@ -52,4 +52,7 @@ xmllint --noout "$config" || fail "the settings file does not parse"
 [ "$(xmllint --xpath 'string(/screensaver/command/@arg)' "$config")" = --root ] || fail "no --root"
 [ -n "$(xmllint --xpath 'normalize-space(/screensaver/_description)' "$config")" ] ||
     fail "no description"
+
+EMBERVEIL_E2E_NAME=debian_package_daemon bash "$(dirname "$0")/../../e2e/xscreensaver.sh" "$saver" ||
+    fail "the unpacked saver did not run under the daemon"
 log "ok"

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The X11 screen-saver daemon's conventions, natively: --help and --version never need a display;
+# in the hack modes keys and buttons do not end the saver, several run at once, and SIGTERM,
+# SIGINT, SIGHUP, the window's destruction and the X server's end all end it quietly with exit
+# code 0.
+source "$(dirname "$0")/lib.sh"
+start_display
+
+# expect_quiet_end NAME MILLISECONDS START: the saver started as NAME ends with exit code 0 within
+# MILLISECONDS of START and has said nothing on standard error.
+expect_quiet_end() {
+    local pid_var="${1}_pid"
+    ended_within "${!pid_var}" "$2" "$3"
+    [ "$EXIT_STATUS" -eq 0 ] || fail "$1 ended with exit code $EXIT_STATUS"
+    no_message_shown "$1"
+}
+
+# Help and version are printed without a display, so they cannot blank the screen.
+for line in "--help" "-h"; do
+    DISPLAY=:bogus run_saver help "$line"
+    wait_exit "$help_pid" 10
+    [ "$EXIT_STATUS" -eq 0 ] || fail "\"$line\" gave exit code $EXIT_STATUS"
+    no_message_shown help
+    for word in /s /p /c --root --window-id --window --help --version XSCREENSAVER_WINDOW \
+        'Exit status'; do
+        grep -q -- "$word" "$E2E_DIR/help.out" || fail "\"$line\" does not mention $word"
+    done
+done
+DISPLAY=:bogus run_saver version --version
+wait_exit "$version_pid" 10
+grep -qx 'Emberveil [0-9.]*' "$E2E_DIR/version.out" || fail "--version printed: $(cat "$E2E_DIR/version.out")"
+
+# Without XSCREENSAVER_WINDOW, --root draws into the root window, where several savers run at once
+# as the daemon runs one per monitor. Each termination signal ends one.
+unset XSCREENSAVER_WINDOW
+for signal in TERM INT HUP; do
+    run_saver "$signal" --root
+done
+sleep 2
+screenshot "$E2E_DIR/root.png"
+sleep 0.5
+screenshot "$E2E_DIR/root_later.png"
+expect_fire_on_screen "$E2E_DIR/root.png" "$E2E_DIR/root_later.png"
+for signal in TERM INT HUP; do
+    pid_var="${signal}_pid"
+    running "${!pid_var}" || fail "the saver for SIG$signal did not run beside the others"
+    start=$(now_ms)
+    kill -"$signal" "${!pid_var}"
+    expect_quiet_end "$signal" 1000 "$start"
+done
+
+# --window: an ordinary 1280x720 window that keys and buttons leave alone. Destroyed from outside,
+# it ends the saver without an X error message.
+run_saver windowed -window
+wait_for_window Emberveil
+geometry=$(window_geometry Emberveil)
+[ "${geometry%%+*}" = 1280x720 ] || fail "the window is $geometry"
+xdotool mousemove 200 200 click 1 key a key Escape
+sleep 0.5
+running "$windowed_pid" || fail "a key or a button ended the --window saver"
+start=$(now_ms)
+xdotool windowclose "$(xwininfo -name Emberveil | awk '/Window id:/ {print $4}')"
+expect_quiet_end windowed 1000 "$start"
+
+# The X server going away ends the saver quietly too.
+run_saver orphaned --root
+sleep 1
+start=$(now_ms)
+kill "$E2E_XVFB_PID"
+expect_quiet_end orphaned 1000 "$start"
+log "ok"

@@ -1,0 +1,95 @@
+// Usage: preview_host
+//
+// Stands in for a program that lends the saver one of its windows: a top-level window with a
+// 152 x 112 child pane, whose id it prints in decimal as "pane <id>". The pane selects button
+// presses, which only one client at a time may select, as a real owner's would. It then takes
+// commands on standard input, one a line, and answers each:
+//   disable  unmaps the pane                           -> "disabled"
+//   destroy  destroys the pane                         -> "destroyed"
+//   check    whether the pane is as it was made        -> "pane intact" or "pane changed: <what>"
+//   quit     ends the process on the spot, windows and all
+// The end of input ends it as well.
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kPaneWidth = 152;
+constexpr int kPaneHeight = 112;
+constexpr long kPaneEvents = ExposureMask | ButtonPressMask | KeyPressMask;
+
+Display* display = nullptr;
+Window pane = 0;
+
+void reply(const char* line) {
+    std::printf("%s\n", line);
+    std::fflush(stdout);
+}
+
+// The only request that can fail is the check of a pane that is gone, which says so itself.
+int ignoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+// Another client's selection left on the pane would keep sending it events after the saver let go.
+void check() {
+    XWindowAttributes attributes{};
+    if (XGetWindowAttributes(display, pane, &attributes) == 0) {
+        reply("pane changed: gone");
+    } else if (attributes.all_event_masks != attributes.your_event_mask) {
+        reply("pane changed: another client's event mask");
+    } else {
+        reply("pane intact");
+    }
+}
+
+void run(const std::string& command) {
+    if (command == "disable") {
+        XUnmapWindow(display, pane);
+        XSync(display, False);
+        reply("disabled");
+    } else if (command == "destroy") {
+        XDestroyWindow(display, pane);
+        XSync(display, False);
+        reply("destroyed");
+    } else if (command == "check") {
+        check();
+    } else if (command == "quit") {
+        _exit(0);
+    } else {
+        reply(("unknown command: " + command).c_str());
+    }
+}
+
+} // namespace
+
+int main() {
+    display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        reply("no display");
+        return 1;
+    }
+    XSetErrorHandler(ignoreXError);
+    Window root = DefaultRootWindow(display);
+    Window host = XCreateSimpleWindow(display, root, 0, 0, 400, 300, 0, 0, 0x808080);
+    XStoreName(display, host, "Emberveil preview host");
+    pane = XCreateSimpleWindow(display, host, 0, 0, kPaneWidth, kPaneHeight, 0, 0, 0x404040);
+    XSelectInput(display, pane, kPaneEvents);
+    XMapWindow(display, pane);
+    XMapWindow(display, host);
+    XSync(display, False);
+    std::printf("pane %lu\n", static_cast<unsigned long>(pane));
+    std::fflush(stdout);
+
+    // Each command ends with a round trip, which also takes in the display's events.
+    char line[256];
+    while (std::fgets(line, sizeof line, stdin) != nullptr) {
+        line[std::strcspn(line, "\r\n")] = '\0';
+        run(line);
+    }
+    return 0;
+}
