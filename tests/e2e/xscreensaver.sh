@@ -15,20 +15,22 @@ done
 start_display
 
 home=$(mktemp -d /tmp/emberveil-xscreensaver.XXXXXX)
-trap 'e2e_cleanup; rm -rf "$home"' EXIT
+daemon_user=()
+as_daemon_user() { "${daemon_user[@]}" env HOME="$home" DISPLAY="$DISPLAY" "$@"; }
+# The daemon runs under runuser as another user, out of reach of the kill that ends the test's
+# own programs: it is asked to leave first.
+trap 'as_daemon_user xscreensaver-command -exit >/dev/null 2>&1; stop_display; rm -rf "$home"' EXIT
 # A copy in the private home, which the daemon's user can read wherever the build lives.
 saver="$home/emberveil"
 cp "$saver_source" "$saver"
 printf '%s\n' "mode: one" "selected: 0" "lock: False" "splash: False" "fade: False" \
     "unfade: False" "programs: GL: $saver --root \\n\\" "" >"$home/.xscreensaver"
 chmod 700 "$home"
-daemon_user=()
 if [ "$(id -u)" -eq 0 ]; then
     log "running the daemon as nobody, since it launches no display modes for root"
     chown -R nobody "$home"
     daemon_user=(runuser -u nobody --)
 fi
-as_daemon_user() { "${daemon_user[@]}" env HOME="$home" DISPLAY="$DISPLAY" "$@"; }
 
 as_daemon_user xscreensaver --no-splash >"$E2E_DIR/daemon.log" 2>&1 &
 E2E_PIDS+=("$!")
