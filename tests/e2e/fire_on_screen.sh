@@ -6,7 +6,7 @@ start_display
 
 run_saver saver /s
 wait_for_window Emberveil
-sleep 2
+wait_for_fire 20
 screenshot "$E2E_DIR/first.png"
 sleep 0.5
 screenshot "$E2E_DIR/second.png"

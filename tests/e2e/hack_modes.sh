@@ -36,7 +36,7 @@ unset XSCREENSAVER_WINDOW
 for signal in TERM INT HUP; do
     run_saver "$signal" --root
 done
-sleep 2
+wait_for_fire 20
 screenshot "$E2E_DIR/root.png"
 sleep 0.5
 screenshot "$E2E_DIR/root_later.png"

@@ -185,6 +185,18 @@ region_rgb() {
         -format "%[fx:int(255*mean.r)] %[fx:int(255*mean.g)] %[fx:int(255*mean.b)]" info:
 }
 
+# wait_for_fire SECONDS: waits until the bottom centre of the screen is white-hot, as it is once
+# the first frame is shown; a loaded machine may take a few seconds for it.
+wait_for_fire() {
+    local deadline=$((SECONDS + $1)) width height probe="$E2E_DIR/probe.png"
+    read -r width height < <(screen_size | tr 'x' ' ')
+    until screenshot "$probe" &&
+        [ "$(region_mean "$probe" "80x2+$((width / 2 - 40))+$((height - 2))")" -ge 230 ]; do
+        [ "$SECONDS" -lt "$deadline" ] || return 0
+        sleep 0.3
+    done
+}
+
 # expect_fire_on_screen FIRST SECOND: two screenshots of the whole screen, half a second apart,
 # show the fire: white-hot at the bottom centre, orange just above, dark in the upper corners, and
 # moving.
