@@ -18,8 +18,8 @@ bool readClientSize(NativeWindowHandle window, ClientSize* size);
 // True while the window exists and accepts input (Windows) or is viewable (X11).
 bool isWindowEnabled(NativeWindowHandle window);
 
-// The window behind everything else on the screen: the root window of the default screen (X11),
-// the desktop window (Windows). 0 when there is no display to ask.
+// X11 only, for the daemon's --root: the root window of the default screen, 0 when there is no
+// display to ask.
 NativeWindowHandle rootWindow();
 
 } // namespace platform

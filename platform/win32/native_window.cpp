@@ -26,8 +26,4 @@ bool isWindowEnabled(NativeWindowHandle window) {
     return IsWindowEnabled(toHwnd(window)) != 0;
 }
 
-NativeWindowHandle rootWindow() {
-    return reinterpret_cast<NativeWindowHandle>(GetDesktopWindow());
-}
-
 } // namespace platform
