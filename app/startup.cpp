@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
-#include "app/about_window.h"
+#include "app/about/about_window.h"
 #include "app/main_loop.h"
 #include "app/process_state.h"
 #include "platform/single_instance.h"
-#include "resources/about_texts.h"
+#include "app/about/about_texts.h"
 
 bool acquireSingleInstance() {
     return platform::claimInstanceName(kSingleInstanceName);

@@ -18,8 +18,4 @@ bool readClientSize(NativeWindowHandle window, ClientSize* size);
 // True while the window exists and accepts input (Windows) or is viewable (X11).
 bool isWindowEnabled(NativeWindowHandle window);
 
-// X11 only, for the daemon's --root: the root window of the default screen, 0 when there is no
-// display to ask.
-NativeWindowHandle rootWindow();
-
 } // namespace platform

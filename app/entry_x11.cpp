@@ -1,8 +1,8 @@
 #include "app/hack_args.h"
 #include "app/startup.h"
 #include "app/usage_text.h"
-#include "platform/native_window.h"
-#include "platform/outside_end.h"
+#include "platform/x11/outside_end.h"
+#include "platform/x11/root_window.h"
 
 #include <cstdio>
 #include <cstdlib>

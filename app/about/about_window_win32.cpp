@@ -1,8 +1,8 @@
-#include "app/about_window.h"
+#include "app/about/about_window.h"
 
-#include "platform/about_layout.h"
+#include "app/about/about_layout.h"
+#include "app/about/about_texts.h"
 #include "platform/message_box.h"
-#include "resources/about_texts.h"
 #include "resources/resource_ids.h"
 
 #include <windows.h>
@@ -10,8 +10,6 @@
 #include <shellapi.h>
 
 namespace {
-
-namespace about = platform::about;
 
 // Shared by run and the window procedure, which Windows calls without any object.
 HWND aboutWindow = nullptr;

@@ -1,4 +1,4 @@
-#include "app/about_window.h"
+#include "app/about/about_window.h"
 #include "tests/support/win32/modal_box.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace platform {
+namespace about {
 
 // The About window's five texts, as the saver hands them over.
 struct AboutTexts {
@@ -17,4 +17,4 @@ struct AboutTexts {
 // Escape is pressed.
 void runGtkAboutWindow(const AboutTexts& about);
 
-} // namespace platform
+} // namespace about

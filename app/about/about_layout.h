@@ -3,7 +3,7 @@
 // The About window's look as data, so that every user-interface layer draws the same window.
 // Positions are in client coordinates; the window's size is its outer size where the layer draws
 // a frame of its own, its client size where it does not.
-namespace platform::about {
+namespace about {
 
 struct Box {
     int x;
@@ -48,4 +48,4 @@ constexpr const char* kFontFace = "Arial";
 constexpr Font kBodyFont{16, 6, 400, false};
 constexpr Font kHeadingFont{18, 8, 700, true};
 
-} // namespace platform::about
+} // namespace about

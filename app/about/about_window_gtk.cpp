@@ -1,4 +1,4 @@
-#include "app/about_window.h"
+#include "app/about/about_window.h"
 
 #include "platform/message_box.h"
 

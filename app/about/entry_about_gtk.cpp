@@ -1,4 +1,4 @@
-#include "platform/gtk/gtk_about_window.h"
+#include "app/about/gtk_about_window.h"
 
 #include <cstdio>
 
@@ -10,6 +10,6 @@ int main(int argc, char** argv) {
                      argv[0]);
         return 2;
     }
-    platform::runGtkAboutWindow({argv[1], argv[2], argv[3], argv[4], argv[5]});
+    about::runGtkAboutWindow({argv[1], argv[2], argv[3], argv[4], argv[5]});
     return 0;
 }

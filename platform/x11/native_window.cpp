@@ -1,16 +1,11 @@
 #include "platform/native_window.h"
+#include "platform/x11/display_connection.h"
 
 #include <X11/Xlib.h>
 
 namespace platform {
 
 namespace {
-
-// The saver asks about the parent every frame, so one connection is opened and kept.
-Display* display() {
-    static Display* connection = XOpenDisplay(nullptr);
-    return connection;
-}
 
 int ignoreXError(Display*, XErrorEvent*) {
     return 0;
@@ -19,7 +14,7 @@ int ignoreXError(Display*, XErrorEvent*) {
 // Reads a window's attributes without letting a vanished window end the process through Xlib's
 // default error handler.
 bool readAttributes(NativeWindowHandle window, XWindowAttributes* attributes) {
-    Display* connection = display();
+    Display* connection = displayConnection();
     if (connection == nullptr || window <= 0) {
         return false;
     }
@@ -45,12 +40,6 @@ bool readClientSize(NativeWindowHandle window, ClientSize* size) {
 bool isWindowEnabled(NativeWindowHandle window) {
     XWindowAttributes attributes{};
     return readAttributes(window, &attributes) && attributes.map_state == IsViewable;
-}
-
-NativeWindowHandle rootWindow() {
-    Display* connection = display();
-    return connection != nullptr ? static_cast<NativeWindowHandle>(DefaultRootWindow(connection))
-                                 : 0;
 }
 
 } // namespace platform

@@ -1,4 +1,4 @@
-#include "platform/outside_end.h"
+#include "platform/x11/outside_end.h"
 
 #include <X11/Xlib.h>
 #include <csignal>

@@ -1,8 +1,8 @@
-#include "platform/gtk/gtk_about_window.h"
+#include "app/about/gtk_about_window.h"
 
-#include "platform/about_layout.h"
+#include "app/about/about_layout.h"
+#include "app/about/about_texts.h"
 #include "platform/message_box.h"
-#include "resources/about_texts.h"
 
 #include <gtk/gtk.h>
 
@@ -10,7 +10,7 @@
 // constructor in a static library's object would never be linked in.
 extern "C" void emberveil_about_register_resource(void);
 
-namespace platform {
+namespace about {
 
 namespace {
 
@@ -97,7 +97,8 @@ void runGtkAboutWindow(const AboutTexts& about) {
     // The program name becomes the window's WM_CLASS, X11's counterpart of the window class.
     g_set_prgname(about.windowClassName.c_str());
     if (!gtk_init_check(nullptr, nullptr)) {
-        showMessageBox("Window Creation Failed!", "Error!", MessageIcon::Warning);
+        platform::showMessageBox("Window Creation Failed!", "Error!",
+                                 platform::MessageIcon::Warning);
         return;
     }
 
@@ -133,4 +134,4 @@ void runGtkAboutWindow(const AboutTexts& about) {
     gtk_main();
 }
 
-} // namespace platform
+} // namespace about
