@@ -1,41 +1,39 @@
 #include "app/main_loop.h"
 
-#include "app/drawing_size.h"
 #include "app/preview_report.h"
 #include "app/process_state.h"
 #include "platform/native_window.h"
 #include "scene/scene.h"
-
-#include <GL/glew.h>
-#include <GLFW/glfw3.h>
+#include "windowing/library.h"
 
 void tick() {
-    auto time = static_cast<float>(glfwGetTime());
-    commonUniforms->setTime(time);
-    renderFrame(windowWidth, windowHeight, windowAspect);
+    auto time = static_cast<float>(windowing::libraryTime());
+    PixelSize size = currentApp->window->drawingSize();
+    renderFrame(frameInput(size.width, size.height, time));
 }
 
 void runMainLoop() {
     setUpScene();
-    GLFWwindow* window = currentApp->window;
+    windowing::GlWindow* window = currentApp->window;
+    const ScreensaverArgs& args = *currentApp->args;
     bool keepRunning = true;
     bool firstFrame = true;
     do {
         tick();
-        if (firstFrame && currentArgs->mode == SaverMode::Preview) {
-            reportFirstPreviewFrame(currentArgs->parent, windowWidth, windowHeight);
+        if (firstFrame && args.mode == SaverMode::Preview) {
+            PixelSize size = window->drawingSize();
+            reportFirstPreviewFrame(args.parent, size.width, size.height);
         }
         firstFrame = false;
-        glfwSwapBuffers(window);
-        glfwPollEvents();
-        if (!currentArgs->hackConventions && glfwGetKey(window, GLFW_KEY_ESCAPE) != GLFW_RELEASE) {
+        window->present();
+        windowing::pollEvents();
+        if (!args.hackConventions && window->escapeHeld()) {
             keepRunning = false;
         }
-        if (glfwWindowShouldClose(window) == 1) {
+        if (window->closeRequested()) {
             keepRunning = false;
         }
-        if (currentArgs->mode == SaverMode::Preview &&
-            !platform::isWindowEnabled(currentArgs->parent)) {
+        if (args.mode == SaverMode::Preview && !platform::isWindowEnabled(args.parent)) {
             return;
         }
     } while (keepRunning);

@@ -1,4 +1,3 @@
 #include "app/process_state.h"
 
-ScreensaverArgs* currentArgs = nullptr;
 SaverApp* currentApp = nullptr;

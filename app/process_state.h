@@ -1,9 +1,7 @@
 #pragma once
 
 #include "app/saver_app.h"
-#include "app/screensaver_args.h"
 
-// The two process-wide objects of the shell. currentArgs is set before anything else runs;
-// currentApp only once its window, context and GL state exist.
-extern ScreensaverArgs* currentArgs;
+// The shell's one process-wide object, set once its window, context and GL state exist and never
+// freed. It holds the parsed command line as well.
 extern SaverApp* currentApp;

@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
+#include "app/about/about_texts.h"
 #include "app/about/about_window.h"
 #include "app/main_loop.h"
 #include "app/process_state.h"
 #include "platform/single_instance.h"
-#include "app/about/about_texts.h"
 
 bool acquireSingleInstance() {
     return platform::claimInstanceName(kSingleInstanceName);
@@ -15,7 +15,6 @@ int runStartup(const char* commandLine, platform::AppInstance instance, int show
 }
 
 int runSaver(ScreensaverArgs* args, platform::AppInstance instance, int showCommand) {
-    currentArgs = args;
     SaverMode mode = args->mode;
     // The X11 daemon runs one saver per monitor at once.
     bool singleInstance =
@@ -29,7 +28,7 @@ int runSaver(ScreensaverArgs* args, platform::AppInstance instance, int showComm
         about->run(instance, showCommand);
         return 0;
     }
-    currentApp = new SaverApp(currentArgs);
+    currentApp = new SaverApp(args);
     runMainLoop();
     return 0;
 }

@@ -14,6 +14,6 @@ bool acquireSingleInstance();
 int runStartup(const char* commandLine, platform::AppInstance instance, int showCommand);
 
 // Start-up after the command line has been read, however it was read: the single-instance rule,
-// then the About window or the saver and its loop. Takes the arguments as the process-wide ones.
-// Returns the process exit code, which is always 0.
+// then the About window or the saver and its loop, which keeps the arguments. Returns the process
+// exit code, which is always 0.
 int runSaver(ScreensaverArgs* args, platform::AppInstance instance, int showCommand);

@@ -1,13 +1,9 @@
 #pragma once
 
 #include "app/screensaver_args.h"
+#include "windowing/pixel_size.h"
 
 #include <cstdint>
-
-struct PixelSize {
-    int width = 0;
-    int height = 0;
-};
 
 // The version number the size rule compares with 60: the major version times 10 plus the minor
 // version, read from a version word in GetVersion's layout (major in the low byte of the low

@@ -1,10 +1,8 @@
-#include "app/window_hints.h"
 #include "bench/fullscreen_program.h"
-#include "render/gl_state.h"
 #include "resources/resource_ids.h"
+#include "windowing/hidden_context.h"
 
 #include <GL/glew.h>
-#include <GLFW/glfw3.h>
 
 #include <algorithm>
 #include <chrono>
@@ -81,20 +79,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: frame_cost_bench [frames]\n");
         return 2;
     }
-    if (!glfwInit()) {
-        std::fprintf(stderr, "frame_cost_bench: no windowing library\n");
+    windowing::HiddenContext context({1920, 1080});
+    if (!context.valid()) {
+        std::fprintf(stderr, "frame_cost_bench: no GL context\n");
         return 1;
     }
-    setSaverWindowHints();
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    GLFWwindow* window = glfwCreateWindow(1920, 1080, "frame_cost_bench", nullptr, nullptr);
-    if (window == nullptr) {
-        std::fprintf(stderr, "frame_cost_bench: no GL window\n");
-        return 1;
-    }
-    glfwMakeContextCurrent(window);
-    glewInit();
-    applyFixedGlState();
     std::printf("renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
 
     std::string vertexText = shaderText(RES_PASS_THROUGH_VERTEX_SHADER);

@@ -1,11 +1,9 @@
-#include "app/drawing_size.h"
-#include "app/main_loop.h"
-#include "app/process_state.h"
-#include "app/saver_app.h"
 #include "scene/scene.h"
+#include "windowing/gl_window.h"
+#include "windowing/library.h"
+#include "windowing/monitor.h"
 
 #include <GL/glew.h>
-#include <GLFW/glfw3.h>
 
 #include <cstdio>
 #include <ctime>
@@ -42,22 +40,37 @@ double millisecondsSinceProcessStart() {
 
 } // namespace
 
-// Start-up of the full-screen saver up to its first presented frame, through the shell's own
-// code: the app object, the scene, one tick and the swap.
+// Start-up of the full-screen saver up to its first presented frame, through the saver's own
+// window and scene code: the library, the full-screen window on the primary monitor with its
+// context, the scene, one frame and the swap.
 int main() {
-    currentArgs = new ScreensaverArgs;
-    currentArgs->mode = SaverMode::Fullscreen;
-    currentApp = new SaverApp(currentArgs);
+    if (!windowing::startLibrary()) {
+        std::fprintf(stderr, "startup_probe: no windowing library\n");
+        return 1;
+    }
+    windowing::Monitor primary;
+    windowing::primaryMonitor(&primary);
+    windowing::WindowConduct conduct;
+    conduct.hideCursor = true;
+    conduct.showIcon = true;
+    windowing::GlWindow* window =
+        windowing::GlWindow::openFullScreen(primary, {primary.width, primary.height}, conduct);
+    if (window == nullptr) {
+        std::fprintf(stderr, "startup_probe: no full-screen window\n");
+        return 1;
+    }
+    windowing::setSwapInterval(1);
     double windowReady = millisecondsSinceProcessStart();
     setUpScene();
     double sceneReady = millisecondsSinceProcessStart();
-    tick();
-    glfwSwapBuffers(currentApp->window);
+    PixelSize size = window->drawingSize();
+    renderFrame(frameInput(size.width, size.height, static_cast<float>(windowing::libraryTime())));
+    window->present();
     glFinish();
     double presented = millisecondsSinceProcessStart();
     std::printf("start-up to first presented frame: %.0f ms at %dx%d (window and context %.0f ms, "
                 "scene %.0f ms, first frame %.0f ms; resolution %ld ms)\n",
-                presented, windowWidth, windowHeight, windowReady, sceneReady - windowReady,
+                presented, size.width, size.height, windowReady, sceneReady - windowReady,
                 presented - sceneReady, 1000 / sysconf(_SC_CLK_TCK));
     return 0;
 }

@@ -4,22 +4,24 @@
 #include "render/program_registry.h"
 #include "render/scene_camera.h"
 #include "resources/resource_ids.h"
+#include "scene/common_uniforms.h"
 #include "scene/drawable_sky.h"
 
 #include <GL/glew.h>
-
-CommonUniforms* commonUniforms = nullptr;
 
 namespace {
 
 constexpr const char* kBackgroundProgram = "BackgroundProgram";
 
+// The scene's objects, made once by setUpScene and kept for the life of the process.
 GLFWProgramRegistry* registry = nullptr;
+CommonUniforms* commonUniforms = nullptr;
 SceneCamera* camera = nullptr;
 GLFWDrawableSky* sky = nullptr;
 
-void storeViewportSize(std::int32_t width, std::int32_t height) {
-    commonUniforms->setViewportSize(static_cast<float>(width), static_cast<float>(height));
+void storeViewportSize(const FrameInput& frame) {
+    commonUniforms->setViewportSize(static_cast<float>(frame.windowWidth),
+                                    static_cast<float>(frame.windowHeight));
 }
 
 } // namespace
@@ -37,13 +39,14 @@ void setUpScene() {
     sky->prepareBuffers();
 }
 
-void renderFrame(std::int32_t width, std::int32_t height, float aspect) {
-    camera->setProjection(perspective(40.0f, aspect, 0.1f, 1000.0f));
-    storeViewportSize(width, height);
+void renderFrame(const FrameInput& frame) {
+    commonUniforms->setTime(frame.time);
+    camera->setProjection(perspective(40.0f, frame.windowAspect, 0.1f, 1000.0f));
+    storeViewportSize(frame);
     sky->setModelMatrix(translation(0.0f, 0.0f, 0.0f));
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    storeViewportSize(width, height);
-    glViewport(0, 0, width, height);
+    storeViewportSize(frame);
+    glViewport(0, 0, frame.windowWidth, frame.windowHeight);
     sky->draw(0);
 }

@@ -1,15 +1,10 @@
 #pragma once
 
-#include "scene/common_uniforms.h"
-
-#include <cstdint>
-
-// Shared by the scene and the main loop's tick, which stores each frame's time here.
-extern CommonUniforms* commonUniforms;
+#include "scene/frame_input.h"
 
 // Creates the scene's objects once, with the window's GL context current.
 void setUpScene();
 
-// Draws one frame into the window at the shell's current drawing size: width and height in pixels
-// and their ratio for the projection.
-void renderFrame(std::int32_t width, std::int32_t height, float aspect);
+// Draws one frame into the current context's window: the time for the shaders, the projection,
+// viewport and uniforms for the frame's size.
+void renderFrame(const FrameInput& frame);

@@ -1,4 +1,3 @@
-#include "app/drawing_size.h"
 #include "app/window_size_rule.h"
 
 #include <gtest/gtest.h>
@@ -42,15 +41,6 @@ TEST(WindowSizeRule, UnreadableSizesFallBackTo800By600) {
     expectSize(chooseWindowSize(SaverMode::Fullscreen, 61, &empty, nullptr), 800, 600);
     expectSize(chooseWindowSize(SaverMode::Preview, 61, nullptr, nullptr), 800, 600);
     expectSize(chooseWindowSize(SaverMode::Preview, 61, nullptr, &negative), 800, 600);
-}
-
-TEST(DrawingSize, AspectIsRecomputedFromTheFloatSizes) {
-    setDrawingSize(152, 112);
-    EXPECT_EQ(windowWidth, 152);
-    EXPECT_EQ(windowHeight, 112);
-    EXPECT_FLOAT_EQ(windowAspect, 152.0f / 112.0f);
-    setDrawingSize(1920, 1080);
-    EXPECT_FLOAT_EQ(windowAspect, 1920.0f / 1080.0f);
 }
 
 TEST(OsVersionNumber, ReadsMajorAndMinorFromTheLowWordOnly) {

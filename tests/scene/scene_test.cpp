@@ -52,11 +52,8 @@ class SceneTest : public ::testing::Test {
 
 GlTestContext* SceneTest::context = nullptr;
 
-TEST_F(SceneTest, AFrameUsesTheDrawingSizeAndTheStoredTime) {
-    commonUniforms->setTime(3.25f);
-    renderFrame(800, 600, 800.0f / 600.0f);
-    EXPECT_EQ(commonUniforms->getViewportWidth(), 800.0f);
-    EXPECT_EQ(commonUniforms->getViewportHeight(), 600.0f);
+TEST_F(SceneTest, AFrameUsesItsSizeAndTime) {
+    renderFrame(frameInput(800, 600, 3.25f));
     EXPECT_EQ(viewport(), (std::array<GLint, 4>{0, 0, 800, 600}));
     EXPECT_EQ(uniform("viewportWidth"), 800.0f);
     EXPECT_EQ(uniform("viewportHeight"), 600.0f);
@@ -64,15 +61,14 @@ TEST_F(SceneTest, AFrameUsesTheDrawingSizeAndTheStoredTime) {
 }
 
 TEST_F(SceneTest, ANewDrawingSizeTakesEffectInTheNextFrame) {
-    renderFrame(400, 300, 400.0f / 300.0f);
+    renderFrame(frameInput(400, 300, 3.25f));
     EXPECT_EQ(viewport(), (std::array<GLint, 4>{0, 0, 400, 300}));
     EXPECT_EQ(uniform("viewportWidth"), 400.0f);
     EXPECT_EQ(uniform("viewportHeight"), 300.0f);
 }
 
 TEST_F(SceneTest, TheFrameIsTheFireOverTheWholeViewport) {
-    commonUniforms->setTime(2.0f);
-    renderFrame(800, 600, 800.0f / 600.0f);
+    renderFrame(frameInput(800, 600, 2.0f));
     // White at the bottom centre, black in the upper corners where neither flames nor smoke reach.
     std::array<unsigned char, 3> bottom = pixel(400, 1);
     EXPECT_GE(bottom[0], 250);

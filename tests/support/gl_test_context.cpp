@@ -1,34 +1,11 @@
 #include "tests/support/gl_test_context.h"
 
-#include "app/window_hints.h"
-#include "render/gl_state.h"
-
 #include <GL/glew.h>
-#include <GLFW/glfw3.h>
 
-GlTestContext::GlTestContext(int width, int height) {
-    if (glfwInit() != GLFW_TRUE) {
-        return;
-    }
-    glfwDefaultWindowHints();
-    setSaverWindowHints();
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    window = glfwCreateWindow(width, height, "gl test", nullptr, nullptr);
-    if (window == nullptr) {
-        glfwTerminate();
-        return;
-    }
-    glfwMakeContextCurrent(window);
-    glewInit();
-    applyFixedGlState();
+GlTestContext::GlTestContext(int width, int height) : context({width, height}) {
     // GLEW's start-up may leave an error behind; tests start from a clean error flag.
-    clearGlErrors();
-}
-
-GlTestContext::~GlTestContext() {
-    if (window != nullptr) {
-        glfwDestroyWindow(window);
-        glfwTerminate();
+    if (context.valid()) {
+        clearGlErrors();
     }
 }
 

@@ -1,20 +1,15 @@
 #pragma once
 
-struct GLFWwindow;
+#include "windowing/hidden_context.h"
 
-// A hidden window whose GL context is made like the saver's (same hints, loaded entry points,
-// the fixed GL state) and current for as long as the object lives.
+// The saver's GL context on a hidden window, current for as long as the object lives, with the
+// GL error flags cleared.
 class GlTestContext {
   public:
     explicit GlTestContext(int width = 64, int height = 64);
-    ~GlTestContext();
-
-    GlTestContext(const GlTestContext&) = delete;
-    GlTestContext& operator=(const GlTestContext&) = delete;
 
     // False when no window or context could be made (no display, no GLX).
-    bool valid() const { return window != nullptr; }
-    GLFWwindow* getWindow() const { return window; }
+    bool valid() const { return context.valid(); }
 
     // Reads GL's error flags until none is left, giving up after a few so it always ends.
     static void clearGlErrors();
@@ -23,5 +18,5 @@ class GlTestContext {
     static unsigned int currentProgram();
 
   private:
-    GLFWwindow* window = nullptr;
+    windowing::HiddenContext context;
 };

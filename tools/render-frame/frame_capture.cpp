@@ -1,45 +1,29 @@
 #include "tools/render-frame/frame_capture.h"
 
-#include "app/window_hints.h"
-#include "render/gl_state.h"
 #include "scene/scene.h"
 
 #include <GL/glew.h>
-#include <GLFW/glfw3.h>
 
 #include <algorithm>
 #include <cstddef>
 
+// The frame is read from the window's back buffer before any swap.
 bool FrameCapture::open(int width, int height) {
-    if (!glfwInit()) {
-        return false;
-    }
-    setSaverWindowHints();
-    // Never mapped: the frame is read from the window's back buffer before any swap.
-    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
-    window = glfwCreateWindow(width, height, "render-frame", nullptr, nullptr);
-    if (window == nullptr) {
-        return false;
-    }
-    glfwMakeContextCurrent(window);
-    glewInit();
-    applyFixedGlState();
-    maxWidth = width;
-    maxHeight = height;
-    return true;
+    context = std::make_unique<windowing::HiddenContext>(PixelSize{width, height});
+    return context->valid();
 }
 
 RgbImage FrameCapture::capture(int width, int height, float time) {
     RgbImage image;
-    if (window == nullptr || width < 1 || height < 1 || width > maxWidth || height > maxHeight) {
+    if (context == nullptr || !context->valid() || width < 1 || height < 1 ||
+        width > context->size().width || height > context->size().height) {
         return image;
     }
     if (!sceneReady) {
         setUpScene();
         sceneReady = true;
     }
-    commonUniforms->setTime(time);
-    renderFrame(width, height, static_cast<float>(width) / static_cast<float>(height));
+    renderFrame(frameInput(width, height, time));
     glFinish();
 
     image.width = width;

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <cstdint>
-#include <vector>
+#include "windowing/hidden_context.h"
 
-struct GLFWwindow;
+#include <cstdint>
+#include <memory>
+#include <vector>
 
 // An 8-bit RGB picture, top row first.
 struct RgbImage {
@@ -12,8 +13,8 @@ struct RgbImage {
     std::vector<std::uint8_t> pixels;
 };
 
-// Renders the saver's frames headless: a window that is never shown, with the saver's context
-// hints, entry points and fixed GL state, in which the saver's own scene draws.
+// Renders the saver's frames headless: the saver's own scene drawn in its GL context, in a window
+// that is never shown.
 class FrameCapture {
   public:
     // Opens the window; frames up to this size can be captured. False when the windowing library
@@ -25,8 +26,6 @@ class FrameCapture {
     RgbImage capture(int width, int height, float time);
 
   private:
-    GLFWwindow* window = nullptr;
-    int maxWidth = 0;
-    int maxHeight = 0;
+    std::unique_ptr<windowing::HiddenContext> context;
     bool sceneReady = false;
 };

@@ -1,5 +1,5 @@
-#include "app/window_hints.h"
-#include "tests/support/adopted_fire.h"
+#include "windowing/window_hints.h"
+#include "tests/windowing/adopted_fire.h"
 
 #define GLFW_EXPOSE_NATIVE_WIN32
 #include "windowing/glfw_adopt.h"

@@ -1,8 +1,8 @@
 // Xlib defines None as a macro, which GoogleTest uses as a name: GoogleTest goes first.
 #include <gtest/gtest.h>
 
-#include "app/window_hints.h"
-#include "tests/support/adopted_fire.h"
+#include "windowing/window_hints.h"
+#include "tests/windowing/adopted_fire.h"
 
 #define GLFW_EXPOSE_NATIVE_X11
 #include "windowing/glfw_adopt.h"

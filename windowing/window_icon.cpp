@@ -1,9 +1,9 @@
-#include "app/window_icon.h"
+#include "windowing/window_icon.h"
 
 #include <GLFW/glfw3.h>
 
 const unsigned char kWindowIconColumns[kWindowIconSize * kWindowIconSize * 4] = {
-#include "app/window_icon_table.inc"
+#include "windowing/window_icon_table.inc"
 };
 
 std::vector<unsigned char> iconRowsFromColumns(const unsigned char* columns) {

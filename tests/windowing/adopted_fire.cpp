@@ -1,4 +1,4 @@
-#include "tests/support/adopted_fire.h"
+#include "tests/windowing/adopted_fire.h"
 
 #include "scene/scene.h"
 
@@ -16,8 +16,7 @@ void expectFireDrawnInto(GLFWwindow* window) {
     ASSERT_EQ(width, 152);
     ASSERT_EQ(height, 112);
     setUpScene();
-    commonUniforms->setTime(4.0f);
-    renderFrame(width, height, static_cast<float>(width) / static_cast<float>(height));
+    renderFrame(frameInput(width, height, 4.0f));
     unsigned char bottom[4] = {}, corner[4] = {};
     glReadBuffer(GL_BACK);
     glReadPixels(width / 2, 2, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, bottom);

@@ -1,4 +1,4 @@
-#include "app/window_icon.h"
+#include "windowing/window_icon.h"
 
 #include <gtest/gtest.h>
 

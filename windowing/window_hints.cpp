@@ -1,4 +1,4 @@
-#include "app/window_hints.h"
+#include "windowing/window_hints.h"
 
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>

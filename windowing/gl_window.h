@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/native_window.h"
+#include "windowing/monitor.h"
+#include "windowing/pixel_size.h"
+
+struct GLFWwindow;
+
+namespace windowing {
+
+// How a saver window treats the person in front of it. The shell decides; the window carries it
+// out.
+struct WindowConduct {
+    // Runs for every key and mouse-button event. Without it keys and buttons are left to whoever
+    // owns the input, and no handler of the saver's sees them.
+    void (*onInput)() = nullptr;
+    bool hideCursor = false;
+    bool showIcon = false;
+};
+
+// A window of the windowing library with the saver's GL context: made with the saver's hints,
+// current once made, with its entry points loaded and the fixed GL state set. Every library window
+// of the project is made here, so that all of them draw alike.
+class GlWindow {
+  public:
+    // A full-screen window on the monitor (a plain one when the monitor has no handle), titled
+    // "Emberveil", at the given size.
+    static GlWindow* openFullScreen(const Monitor& monitor, PixelSize size,
+                                    const WindowConduct& conduct);
+    // An ordinary resizable window on the desktop, titled "Emberveil".
+    static GlWindow* openOnDesktop(PixelSize size, const WindowConduct& conduct);
+    // Draws into a window that someone else made, of the given size; the owner keeps it.
+    static GlWindow* adopt(platform::NativeWindowHandle parent, PixelSize size,
+                           const WindowConduct& conduct);
+    // A window that is never shown, for drawing frames that are only read back.
+    static GlWindow* openHidden(PixelSize size);
+
+    // The open functions give nullptr, after the library has reported why, when they fail.
+
+    // Destroys the window, or hands an adopted one back to its owner.
+    ~GlWindow();
+
+    GlWindow(const GlWindow&) = delete;
+    GlWindow& operator=(const GlWindow&) = delete;
+
+    void makeCurrent();
+    // Shows the frame drawn since the last one.
+    void present();
+    // The size frames are drawn at: the size it was opened at until the library reports another.
+    PixelSize drawingSize() const { return size; }
+    bool escapeHeld() const;
+    bool closeRequested() const;
+    // Asks the window to close, as its close button would.
+    void requestClose();
+
+    // The library's own window, for code that tests the library itself.
+    GLFWwindow* libraryWindow() const { return window; }
+
+  private:
+    GlWindow(GLFWwindow* window, PixelSize size, const WindowConduct& conduct);
+
+    static GlWindow* bringUp(GLFWwindow* window, PixelSize size, const WindowConduct& conduct);
+    static void onWindowSize(GLFWwindow* window, int width, int height);
+    static void onKey(GLFWwindow* window, int key, int scancode, int action, int mods);
+    static void onMouseButton(GLFWwindow* window, int button, int action, int mods);
+    static void onCursorPos(GLFWwindow* window, double x, double y);
+    static void onScroll(GLFWwindow* window, double x, double y);
+
+    GLFWwindow* window;
+    PixelSize size;
+    WindowConduct conduct;
+};
+
+} // namespace windowing
