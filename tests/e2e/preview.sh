@@ -17,6 +17,8 @@ start_host() {
     rm -f "$fifo"
     mkfifo "$fifo"
     exec 5<>"$fifo"
+    # The last host's lines must not be taken for this one's before it has started writing.
+    rm -f "$E2E_DIR/host.out"
     if [ "$EMBERVEIL_RUNNER" = wine ]; then
         wine "$EMBERVEIL_PREVIEW_HOST" <&5 >"$E2E_DIR/host.out" 2>"$E2E_DIR/host.err" &
     else
