@@ -6,31 +6,76 @@
 #include "scene/scene.h"
 #include "windowing/library.h"
 
+#include <vector>
+
+namespace {
+
+FrameInput frameFor(const windowing::GlWindow& window, float time) {
+    PixelSize size = window.drawingSize();
+    return frameInput(size.width, size.height, time);
+}
+
+// Every window of the saver, the one whose swap waits for the display last.
+std::vector<windowing::GlWindow*> allWindows() {
+    std::vector<windowing::GlWindow*> windows = currentApp->otherWindows;
+    windows.push_back(currentApp->window);
+    return windows;
+}
+
+// Whatever ends one window's saver ends them all.
+bool anyWindow(bool (windowing::GlWindow::*asks)() const) {
+    for (windowing::GlWindow* window : allWindows()) {
+        if ((window->*asks)()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+// The other monitors' windows draw first, each in its own context, and the main window's context
+// is current again for its own frame; a lone window's context simply stays current.
 void tick() {
     auto time = static_cast<float>(windowing::libraryTime());
-    PixelSize size = currentApp->window->drawingSize();
-    renderFrame(frameInput(size.width, size.height, time));
+    const SaverApp& app = *currentApp;
+    for (windowing::GlWindow* other : app.otherWindows) {
+        other->makeCurrent();
+        if (app.fireOnOtherMonitors) {
+            renderFrame(frameFor(*other, time));
+        } else {
+            renderBlankFrame(frameFor(*other, time));
+        }
+    }
+    if (!app.otherWindows.empty()) {
+        app.window->makeCurrent();
+    }
+    renderFrame(frameFor(*app.window, time));
 }
 
 void runMainLoop() {
     setUpScene();
-    windowing::GlWindow* window = currentApp->window;
     const ScreensaverArgs& args = *currentApp->args;
     bool keepRunning = true;
     bool firstFrame = true;
     do {
         tick();
         if (firstFrame && args.mode == SaverMode::Preview) {
-            PixelSize size = window->drawingSize();
+            PixelSize size = currentApp->window->drawingSize();
             reportFirstPreviewFrame(args.parent, size.width, size.height);
         }
         firstFrame = false;
-        window->present();
+        for (windowing::GlWindow* window : allWindows()) {
+            window->present();
+        }
         windowing::pollEvents();
-        if (!args.hackConventions && window->escapeHeld()) {
+        if (!currentApp->dropWindowsOfLostMonitors()) {
+            return;
+        }
+        if (!args.hackConventions && anyWindow(&windowing::GlWindow::escapeHeld)) {
             keepRunning = false;
         }
-        if (window->closeRequested()) {
+        if (anyWindow(&windowing::GlWindow::closeRequested)) {
             keepRunning = false;
         }
         if (args.mode == SaverMode::Preview && !platform::isWindowEnabled(args.parent)) {

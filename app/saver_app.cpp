@@ -5,16 +5,30 @@
 #include "platform/message_box.h"
 #include "platform/native_window.h"
 #include "platform/os_version.h"
+#include "platform/user_setting.h"
 #include "windowing/library.h"
 #include "windowing/monitor.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
 
-// Any key or button event ends the saver at once; the OS reclaims the window and the context.
+// Any key or button event ends the saver at once; the OS reclaims the windows and the contexts.
 void endOnInput() {
     std::exit(0);
+}
+
+// Users whose machines cannot afford a fire on every monitor turn the others black; a missing
+// setting means a fire on each.
+bool fireOnEveryMonitor() {
+    std::uint32_t value = 1;
+    platform::readUserSetting("FireOnEveryMonitor", &value);
+    return value != 0;
+}
+
+bool fullScreen(SaverMode mode) {
+    return mode == SaverMode::Fullscreen || mode == SaverMode::None;
 }
 
 } // namespace
@@ -86,15 +100,63 @@ void SaverApp::openWindow() {
     } else if (args->mode == SaverMode::Windowed) {
         window = windowing::GlWindow::openOnDesktop(startSize, conduct);
     } else {
+        // One full-screen window takes the focus from another, which would then give way.
+        bool severalMonitors = fullScreen(args->mode) && windowing::allMonitors().size() > 1;
+        conduct.iconifyOnFocusLoss = !severalMonitors;
         windowing::Monitor primary;
         windowing::primaryMonitor(&primary);
         window = windowing::GlWindow::openFullScreen(primary, startSize, conduct);
+        if (window != nullptr && severalMonitors) {
+            openOtherMonitorWindows(conduct);
+        }
     }
     if (window == nullptr) {
         platform::failFatally("Failed to open window");
     }
 }
 
+// Each monitor gets its own fire, drawn for its own size as if it were the only one. A monitor
+// whose window cannot be opened stays as it is; the library has said why.
+void SaverApp::openOtherMonitorWindows(const windowing::WindowConduct& conduct) {
+    fireOnOtherMonitors = fireOnEveryMonitor();
+    std::vector<windowing::Monitor> monitors = windowing::allMonitors();
+    for (auto monitor = monitors.begin() + 1; monitor != monitors.end(); ++monitor) {
+        windowing::GlWindow* other = windowing::GlWindow::openFullScreen(
+            *monitor, {monitor->width, monitor->height}, conduct, window);
+        if (other != nullptr) {
+            // Only the primary window's swap waits for the display: one wait a frame, however
+            // many monitors there are.
+            setSwapInterval(0);
+            otherWindows.push_back(other);
+        }
+    }
+    window->makeCurrent();
+}
+
 void SaverApp::initGlState() {
     setSwapInterval(1);
+}
+
+bool SaverApp::dropWindowsOfLostMonitors() {
+    std::vector<windowing::GlWindow*> kept;
+    for (windowing::GlWindow* other : otherWindows) {
+        if (other->monitorLost()) {
+            delete other;
+        } else {
+            kept.push_back(other);
+        }
+    }
+    otherWindows = kept;
+    if (window->monitorLost()) {
+        delete window;
+        window = nullptr;
+        if (otherWindows.empty()) {
+            return false;
+        }
+        window = otherWindows.front();
+        otherWindows.erase(otherWindows.begin());
+        window->makeCurrent();
+        setSwapInterval(1);
+    }
+    return true;
 }

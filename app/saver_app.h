@@ -3,6 +3,8 @@
 #include "app/screensaver_args.h"
 #include "windowing/gl_window.h"
 
+#include <vector>
+
 // The running saver: the windowing library, the window with its GL context and the fixed GL state.
 // Constructing it leaves everything ready for the main loop to draw.
 class SaverApp {
@@ -17,13 +19,24 @@ class SaverApp {
     // Passes the interval, cut to its low 8 bits, to the library for the current context.
     static void setSwapInterval(int interval);
 
+    // The primary monitor's window, or the one window of the other modes. Its swaps wait for the
+    // display and so set the pace of the frames.
     windowing::GlWindow* window = nullptr;
+    // Full screen only: a window on each other monitor, drawing the fire of its own size, or
+    // black where the user asks for one fire only.
+    std::vector<windowing::GlWindow*> otherWindows;
+    bool fireOnOtherMonitors = true;
     ScreensaverArgs* args;
+
+    // Gives up the windows whose monitors have been disconnected; the saver goes on with the
+    // others. False once no window is left.
+    bool dropWindowsOfLostMonitors();
 
   private:
     void initWindowing();
     void computeWindowSize();
     void openWindow();
+    void openOtherMonitorWindows(const windowing::WindowConduct& conduct);
     void initGlState();
 
     // The size the window opens at, from computeWindowSize.

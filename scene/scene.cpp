@@ -50,3 +50,9 @@ void renderFrame(const FrameInput& frame) {
     glViewport(0, 0, frame.windowWidth, frame.windowHeight);
     sky->draw(0);
 }
+
+void renderBlankFrame(const FrameInput& frame) {
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, frame.windowWidth, frame.windowHeight);
+    glClear(GL_COLOR_BUFFER_BIT);
+}

@@ -8,3 +8,6 @@ void setUpScene();
 // Draws one frame into the current context's window: the time for the shaders, the projection,
 // viewport and uniforms for the frame's size.
 void renderFrame(const FrameInput& frame);
+
+// Clears the current context's window to black: a monitor that shows no fire.
+void renderBlankFrame(const FrameInput& frame);

@@ -17,6 +17,7 @@ packages=(
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxi-dev libgl-dev libpng-dev libglew-dev
     libgtk-3-dev fonts-liberation glslang-tools
     xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick icoutils mesa-utils libgl1-mesa-dri
+    xserver-xorg-core xserver-xorg-video-dummy
     xscreensaver
     g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 nsis
     lintian libxml2-utils binutils

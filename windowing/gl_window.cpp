@@ -10,25 +10,35 @@
 
 #include <GLFW/glfw3.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace windowing {
 
 namespace {
 
 constexpr const char* kTitle = "Emberveil";
 
+// The windows made here and not yet destroyed, for telling them that their monitor went away.
+std::vector<GlWindow*> openWindows;
+
 // Every window starts from the library's defaults with the saver's hints on top, whatever an
 // earlier window was made with.
-void setHints(bool visible) {
+void setHints(bool visible, const WindowConduct& conduct) {
     glfwDefaultWindowHints();
     setSaverWindowHints();
     if (!visible) {
         glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     }
+    if (!conduct.iconifyOnFocusLoss) {
+        glfwWindowHint(GLFW_AUTO_ICONIFY, GLFW_FALSE);
+    }
 }
 
-GLFWwindow* create(PixelSize size, GLFWmonitor* monitor, bool visible) {
-    setHints(visible);
-    return glfwCreateWindow(size.width, size.height, kTitle, monitor, nullptr);
+GLFWwindow* create(PixelSize size, GLFWmonitor* monitor, bool visible, const WindowConduct& conduct,
+                   GLFWwindow* share) {
+    setHints(visible, conduct);
+    return glfwCreateWindow(size.width, size.height, kTitle, monitor, share);
 }
 
 GlWindow* from(GLFWwindow* window) {
@@ -38,36 +48,46 @@ GlWindow* from(GLFWwindow* window) {
 } // namespace
 
 GlWindow* GlWindow::openFullScreen(const Monitor& monitor, PixelSize size,
-                                   const WindowConduct& conduct) {
-    return bringUp(create(size, monitor.handle, true), size, conduct);
+                                   const WindowConduct& conduct, const GlWindow* share) {
+    if (monitor.handle != nullptr) {
+        glfwSetMonitorCallback(onMonitor);
+    }
+    GLFWwindow* shared = share != nullptr ? share->window : nullptr;
+    return bringUp(create(size, monitor.handle, true, conduct, shared), monitor.handle, size,
+                   conduct);
 }
 
 GlWindow* GlWindow::openOnDesktop(PixelSize size, const WindowConduct& conduct) {
-    return bringUp(create(size, nullptr, true), size, conduct);
+    return bringUp(create(size, nullptr, true, conduct, nullptr), nullptr, size, conduct);
 }
 
 GlWindow* GlWindow::adopt(platform::NativeWindowHandle parent, PixelSize size,
                           const WindowConduct& conduct) {
-    setHints(true);
-    return bringUp(adoptPreviewWindow(parent), size, conduct);
+    setHints(true, conduct);
+    return bringUp(adoptPreviewWindow(parent), nullptr, size, conduct);
 }
 
 GlWindow* GlWindow::openHidden(PixelSize size) {
-    return bringUp(create(size, nullptr, false), size, {});
+    return bringUp(create(size, nullptr, false, {}, nullptr), nullptr, size, {});
 }
 
-GlWindow::GlWindow(GLFWwindow* window, PixelSize size, const WindowConduct& conduct)
-    : window(window), size(size), conduct(conduct) {}
+GlWindow::GlWindow(GLFWwindow* window, GLFWmonitor* monitor, PixelSize size,
+                   const WindowConduct& conduct)
+    : window(window), monitor(monitor), size(size), conduct(conduct) {
+    openWindows.push_back(this);
+}
 
 GlWindow::~GlWindow() {
+    openWindows.erase(std::remove(openWindows.begin(), openWindows.end(), this), openWindows.end());
     glfwDestroyWindow(window);
 }
 
-GlWindow* GlWindow::bringUp(GLFWwindow* window, PixelSize size, const WindowConduct& conduct) {
+GlWindow* GlWindow::bringUp(GLFWwindow* window, GLFWmonitor* monitor, PixelSize size,
+                            const WindowConduct& conduct) {
     if (window == nullptr) {
         return nullptr;
     }
-    auto* opened = new GlWindow(window, size, conduct);
+    auto* opened = new GlWindow(window, monitor, size, conduct);
     glfwSetWindowUserPointer(window, opened);
     glfwSetWindowSizeCallback(window, onWindowSize);
     if (conduct.onInput != nullptr) {
@@ -121,6 +141,25 @@ void GlWindow::onKey(GLFWwindow* window, int, int, int, int) {
 
 void GlWindow::onMouseButton(GLFWwindow* window, int, int, int) {
     from(window)->conduct.onInput();
+}
+
+// Monitors that come and go may move the others on the desktop. A window whose monitor is gone is
+// marked lost, and every other full-screen window follows its monitor to where it is now, so that
+// none is left covering nothing while a monitor shows the desktop. Runs before the library forgets
+// a disconnected monitor, so the handle still names the windows' monitor.
+void GlWindow::onMonitor(GLFWmonitor* monitor, int event) {
+    for (GlWindow* open : openWindows) {
+        if (open->monitor == nullptr) {
+            continue;
+        }
+        if (event == GLFW_DISCONNECTED && open->monitor == monitor) {
+            open->monitor = nullptr;
+            open->lost = true;
+        } else if (const GLFWvidmode* mode = glfwGetVideoMode(open->monitor)) {
+            glfwSetWindowMonitor(open->window, open->monitor, 0, 0, mode->width, mode->height,
+                                 mode->refreshRate);
+        }
+    }
 }
 
 // Moving the mouse or turning the wheel must not wake the screen.

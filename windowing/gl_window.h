@@ -16,6 +16,9 @@ struct WindowConduct {
     void (*onInput)() = nullptr;
     bool hideCursor = false;
     bool showIcon = false;
+    // A full-screen window gives way, iconified, when another window takes the focus; beside the
+    // saver's windows on the other monitors it must stay.
+    bool iconifyOnFocusLoss = true;
 };
 
 // A window of the windowing library with the saver's GL context: made with the saver's hints,
@@ -24,9 +27,10 @@ struct WindowConduct {
 class GlWindow {
   public:
     // A full-screen window on the monitor (a plain one when the monitor has no handle), titled
-    // "Emberveil", at the given size.
+    // "Emberveil", at the given size. With share, the two contexts share their GL objects, so
+    // that one scene draws in both.
     static GlWindow* openFullScreen(const Monitor& monitor, PixelSize size,
-                                    const WindowConduct& conduct);
+                                    const WindowConduct& conduct, const GlWindow* share = nullptr);
     // An ordinary resizable window on the desktop, titled "Emberveil".
     static GlWindow* openOnDesktop(PixelSize size, const WindowConduct& conduct);
     // Draws into a window that someone else made, of the given size; the owner keeps it.
@@ -50,6 +54,9 @@ class GlWindow {
     PixelSize drawingSize() const { return size; }
     bool escapeHeld() const;
     bool closeRequested() const;
+    // True once the monitor the window was full-screen on has been disconnected; the library has
+    // then made it an ordinary window somewhere on the others.
+    bool monitorLost() const { return lost; }
     // Asks the window to close, as its close button would.
     void requestClose();
 
@@ -57,9 +64,12 @@ class GlWindow {
     GLFWwindow* libraryWindow() const { return window; }
 
   private:
-    GlWindow(GLFWwindow* window, PixelSize size, const WindowConduct& conduct);
+    GlWindow(GLFWwindow* window, GLFWmonitor* monitor, PixelSize size,
+             const WindowConduct& conduct);
 
-    static GlWindow* bringUp(GLFWwindow* window, PixelSize size, const WindowConduct& conduct);
+    static GlWindow* bringUp(GLFWwindow* window, GLFWmonitor* monitor, PixelSize size,
+                             const WindowConduct& conduct);
+    static void onMonitor(GLFWmonitor* monitor, int event);
     static void onWindowSize(GLFWwindow* window, int width, int height);
     static void onKey(GLFWwindow* window, int key, int scancode, int action, int mods);
     static void onMouseButton(GLFWwindow* window, int button, int action, int mods);
@@ -67,8 +77,10 @@ class GlWindow {
     static void onScroll(GLFWwindow* window, double x, double y);
 
     GLFWwindow* window;
+    GLFWmonitor* monitor;
     PixelSize size;
     WindowConduct conduct;
+    bool lost = false;
 };
 
 } // namespace windowing

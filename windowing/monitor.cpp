@@ -31,4 +31,14 @@ bool primaryMonitor(Monitor* monitor) {
     return true;
 }
 
+std::vector<Monitor> allMonitors() {
+    int count = 0;
+    GLFWmonitor** handles = glfwGetMonitors(&count);
+    std::vector<Monitor> monitors;
+    for (int i = 0; i < count; ++i) {
+        monitors.push_back(describe(handles[i]));
+    }
+    return monitors;
+}
+
 } // namespace windowing

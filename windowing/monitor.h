@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 struct GLFWmonitor;
 
 namespace windowing {
@@ -17,5 +19,8 @@ struct Monitor {
 
 // The primary monitor. False, leaving *monitor as it was, when the library reports none.
 bool primaryMonitor(Monitor* monitor);
+
+// Every monitor connected now, the primary first.
+std::vector<Monitor> allMonitors();
 
 } // namespace windowing

@@ -52,15 +52,53 @@ start_display() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset "$@" 3>"$fifo" \
         >"$E2E_DIR/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
-    local number
-    read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
+    use_display "$fifo" "$E2E_DIR/xvfb.log"
+}
+
+# start_monitors_display PLACEMENT: an X server with two monitors, which Xvfb cannot give: Xorg's
+# dummy driver (root only), with the primary monitor at 1280x1024 and a 1024x768 one placed by
+# xrandr's PLACEMENT (--right-of or --left-of) beside it, and the desktop in MONITORS_DESKTOP
+# colour so that a monitor left uncovered shows.
+MONITORS_DESKTOP="48,112,208"
+start_monitors_display() {
+    [ "$(id -u)" -eq 0 ] || fail "Xorg with the dummy driver runs as root only"
+    command -v Xorg >/dev/null || fail "Xorg is not installed: scripts/setup.sh installs it"
+    local fifo="$E2E_DIR/displayfd" config="$E2E_DIR/xorg.conf"
+    printf '%s\n' 'Section "Device"' '  Identifier "dummy"' '  Driver "dummy"' '  VideoRam 256000' \
+        'EndSection' 'Section "Monitor"' '  Identifier "monitor"' '  HorizSync 5.0 - 1000.0' \
+        '  VertRefresh 5.0 - 200.0' 'EndSection' 'Section "Screen"' '  Identifier "screen"' \
+        '  Device "dummy"' '  Monitor "monitor"' '  DefaultDepth 24' '  SubSection "Display"' \
+        '    Depth 24' '    Virtual 3000 1200' '  EndSubSection' 'EndSection' >"$config"
+    rm -f "$fifo"
+    mkfifo "$fifo"
+    Xorg -displayfd 3 -noreset -nolisten tcp -config "$config" -logfile "$E2E_DIR/xorg.log" \
+        3>"$fifo" >"$E2E_DIR/xorg.out" 2>&1 &
+    E2E_XVFB_PID=$!
+    use_display "$fifo" "$E2E_DIR/xorg.out"
+    xrandr --output DUMMY0 --mode 1280x1024 --primary &&
+        xrandr --addmode DUMMY1 1024x768 &&
+        xrandr --output DUMMY1 --mode 1024x768 "$1" DUMMY0 ||
+        fail "xrandr could not set up the monitors"
+    xsetroot -solid "rgb:$(printf '%02x/%02x/%02x' ${MONITORS_DESKTOP//,/ })"
+}
+
+# monitor_geometry NAME: prints "WIDTHxHEIGHT+X+Y" of the monitor with this output name.
+monitor_geometry() {
+    xrandr --listmonitors | awk -v name="$1" '$NF == name {print $3}' | sed -E 's#/[0-9]+##g'
+}
+
+# use_display FIFO LOG: takes the display number the server wrote to FIFO, waits until it answers
+# and, under Wine, gives the test a fresh wineserver for it.
+use_display() {
+    local fifo=$1 server_log=$2 number
+    read -r -t 20 number <"$fifo" || fail "the X server did not start: $(cat "$server_log")"
     rm -f "$fifo"
     export DISPLAY=":$number"
     local tries=0
     until xdpyinfo >/dev/null 2>&1; do
         tries=$((tries + 1))
         [ "$tries" -lt 100 ] || fail "display $DISPLAY does not answer"
-        running "$E2E_XVFB_PID" || fail "Xvfb ended: $(cat "$E2E_DIR/xvfb.log")"
+        running "$E2E_XVFB_PID" || fail "the X server ended: $(cat "$server_log")"
         sleep 0.1
     done
     [ "$tries" -eq 0 ] || log "display $DISPLAY answered after $tries tries"
@@ -185,30 +223,43 @@ region_rgb() {
         -format "%[fx:int(255*mean.r)] %[fx:int(255*mean.g)] %[fx:int(255*mean.b)]" info:
 }
 
-# wait_for_fire SECONDS: waits until the bottom centre of the screen is white-hot, as it is once
-# the first frame is shown; a loaded machine may take a few seconds for it.
+# fire_area [WIDTH HEIGHT X Y]: prints the part of the screen a fire is expected in: the given one,
+# or the whole screen.
+fire_area() {
+    if [ $# -ge 4 ]; then
+        echo "$@"
+    else
+        echo "$(screen_size | tr 'x' ' ') 0 0"
+    fi
+}
+
+# wait_for_fire SECONDS [WIDTH HEIGHT X Y]: waits until the bottom centre of the screen (or of the
+# given part of it) is white-hot, as it is once the first frame is shown; a loaded machine may take
+# a few seconds for it.
 wait_for_fire() {
-    local deadline=$((SECONDS + $1)) width height probe="$E2E_DIR/probe.png"
-    read -r width height < <(screen_size | tr 'x' ' ')
+    local deadline=$((SECONDS + $1)) width height x y probe="$E2E_DIR/probe.png"
+    shift
+    read -r width height x y < <(fire_area "$@")
     until screenshot "$probe" &&
-        [ "$(region_mean "$probe" "80x2+$((width / 2 - 40))+$((height - 2))")" -ge 230 ]; do
+        [ "$(region_mean "$probe" "80x2+$((x + width / 2 - 40))+$((y + height - 2))")" -ge 230 ]; do
         [ "$SECONDS" -lt "$deadline" ] || return 0
         sleep 0.3
     done
 }
 
-# expect_fire_on_screen FIRST SECOND: two screenshots of the whole screen, half a second apart,
-# show the fire: white-hot at the bottom centre, orange just above, dark in the upper corners, and
-# moving.
+# expect_fire_on_screen FIRST SECOND [WIDTH HEIGHT X Y]: two screenshots, half a second apart,
+# show the fire on the whole screen (or in the given part of it): white-hot at the bottom centre,
+# orange just above, dark in the upper corners, and moving.
 expect_fire_on_screen() {
-    local first=$1 second=$2 width height
-    read -r width height < <(screen_size | tr 'x' ' ')
+    local first=$1 second=$2 width height x y
+    shift 2
+    read -r width height x y < <(fire_area "$@")
     # The flames are white only in the last rows of the screen, then turn yellow, orange and red.
     local bottom_centre red green blue upper_left upper_right changed
-    bottom_centre=$(region_mean "$first" "80x2+$((width / 2 - 40))+$((height - 2))")
-    read -r red green blue < <(region_rgb "$first" "80x6+$((width / 2 - 40))+$((height - 16))")
-    upper_left=$(region_mean "$first" "120x120+0+0")
-    upper_right=$(region_mean "$first" "120x120+$((width - 120))+0")
+    bottom_centre=$(region_mean "$first" "80x2+$((x + width / 2 - 40))+$((y + height - 2))")
+    read -r red green blue < <(region_rgb "$first" "80x6+$((x + width / 2 - 40))+$((y + height - 16))")
+    upper_left=$(region_mean "$first" "120x120+$x+$y")
+    upper_right=$(region_mean "$first" "120x120+$((x + width - 120))+$y")
     log "brightness: bottom centre $bottom_centre, upper corners $upper_left and $upper_right"
     log "colour just above the bottom: $red $green $blue"
     [ "$bottom_centre" -ge 230 ] || fail "the bottom centre is not white-hot ($bottom_centre)"
@@ -217,7 +268,11 @@ expect_fire_on_screen() {
     [ "$upper_left" -le 40 ] || fail "the upper left corner is not dark ($upper_left)"
     [ "$upper_right" -le 40 ] || fail "the upper right corner is not dark ($upper_right)"
 
-    changed=$(compare -metric AE -fuzz 2% "$first" "$second" null: 2>&1 || true)
+    local area="${width}x${height}+$x+$y"
+    convert "$first" -crop "$area" +repage "$E2E_DIR/area_first.png"
+    convert "$second" -crop "$area" +repage "$E2E_DIR/area_second.png"
+    changed=$(compare -metric AE -fuzz 2% "$E2E_DIR/area_first.png" "$E2E_DIR/area_second.png" \
+        null: 2>&1 || true)
     changed=${changed%% *}
     log "$changed pixels changed in half a second"
     [ "${changed%.*}" -ge $((width * height / 100)) ] || fail "the picture hardly moves ($changed pixels)"
