@@ -6,6 +6,7 @@
 #include "resources/resource_ids.h"
 #include "scene/common_uniforms.h"
 #include "scene/drawable_sky.h"
+#include "scene/text_overlay.h"
 
 #include <GL/glew.h>
 
@@ -49,4 +50,8 @@ void renderFrame(const FrameInput& frame) {
     storeViewportSize(frame);
     glViewport(0, 0, frame.windowWidth, frame.windowHeight);
     sky->draw(0);
+}
+
+GLFWTextOverlay* createTextOverlay() {
+    return new GLFWTextOverlay(registry);
 }
