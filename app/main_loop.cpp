@@ -1,5 +1,6 @@
 #include "app/main_loop.h"
 
+#include "app/frame_rate_display.h"
 #include "app/preview_report.h"
 #include "app/process_state.h"
 #include "platform/native_window.h"
@@ -16,10 +17,17 @@ void runMainLoop() {
     setUpScene();
     windowing::GlWindow* window = currentApp->window;
     const ScreensaverArgs& args = *currentApp->args;
+    FrameRateDisplay* frameRate = args.showFrameRate ? new FrameRateDisplay : nullptr;
     bool keepRunning = true;
     bool firstFrame = true;
     do {
+        if (frameRate != nullptr) {
+            frameRate->startFrame();
+        }
         tick();
+        if (frameRate != nullptr) {
+            frameRate->finishFrame(window->drawingSize());
+        }
         if (firstFrame && args.mode == SaverMode::Preview) {
             PixelSize size = window->drawingSize();
             reportFirstPreviewFrame(args.parent, size.width, size.height);
