@@ -40,6 +40,7 @@ HackArgs parseHackArgs(const std::vector<std::string>& args, const char* screens
                        platform::NativeWindowHandle (*rootWindow)()) {
     bool help = false;
     bool version = false;
+    bool fps = false;
     Target target = Target::None;
     platform::NativeWindowHandle windowId = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -48,6 +49,8 @@ HackArgs parseHackArgs(const std::vector<std::string>& args, const char* screens
             help = true;
         } else if (arg == "--version") {
             version = true;
+        } else if (isSwitch(arg, "fps")) {
+            fps = true;
         } else if (isSwitch(arg, "root")) {
             target = Target::Root;
         } else if (isSwitch(arg, "window")) {
@@ -68,6 +71,7 @@ HackArgs parseHackArgs(const std::vector<std::string>& args, const char* screens
     }
     hack.request = HackRequest::Run;
     hack.saver.hackConventions = true;
+    hack.saver.showFrameRate = fps;
     if (target == Target::Window) {
         hack.saver.mode = SaverMode::Windowed;
         return hack;

@@ -3,6 +3,7 @@
 #include "app/preview_report.h"
 #include "app/process_state.h"
 #include "platform/native_window.h"
+#include "scene/frame_rate_display.h"
 #include "scene/scene.h"
 #include "windowing/library.h"
 
@@ -56,10 +57,19 @@ void tick() {
 void runMainLoop() {
     setUpScene();
     const ScreensaverArgs& args = *currentApp->args;
+    FrameRateDisplay* frameRate =
+        args.showFrameRate ? new FrameRateDisplay(windowing::libraryTime) : nullptr;
     bool keepRunning = true;
     bool firstFrame = true;
     do {
+        if (frameRate != nullptr) {
+            frameRate->startFrame();
+        }
         tick();
+        if (frameRate != nullptr) {
+            PixelSize size = currentApp->window->drawingSize();
+            frameRate->finishFrame(size.width, size.height);
+        }
         if (firstFrame && args.mode == SaverMode::Preview) {
             PixelSize size = currentApp->window->drawingSize();
             reportFirstPreviewFrame(args.parent, size.width, size.height);

@@ -22,6 +22,8 @@ struct ScreensaverArgs {
     // saver, the cursor and an adopted window's look stay as they are, and no single-instance
     // rule applies.
     bool hackConventions = false;
+    // The daemon's --fps: the frame rate and load drawn over the picture, bottom left.
+    bool showFrameRate = false;
 };
 
 // Reads the switches "/p <handle>", "/s" and "/c" anywhere in the line; never fails.

@@ -1,6 +1,9 @@
 #include "bench/fullscreen_program.h"
 #include "resources/resource_ids.h"
+#include "scene/frame_rate_display.h"
+#include "scene/scene.h"
 #include "windowing/hidden_context.h"
+#include "windowing/library.h"
 
 #include <GL/glew.h>
 
@@ -70,9 +73,58 @@ void measure(const FullscreenProgram& fire, const FullscreenProgram& baseline, i
                 width, height, fireMs, baselineMs, fireMs / baselineMs, frames);
 }
 
+// The scene's frame alone and with the frame rate drawn over it (--fps), a frame of each in turn.
+// Under load two whole frames differ by more than the text costs, so the text's own part of its
+// frame (meter and overlay, GL finished on both sides) is timed as well. The frames of the first
+// second and a half give the meter its first reading, so that the timed frames draw the text, and
+// are not counted.
+void measureFrameRate(int width, int height, int frames) {
+    setUpScene();
+    FrameRateDisplay display(windowing::libraryTime);
+    using Clock = std::chrono::steady_clock;
+    auto milliseconds = [](Clock::duration spent) {
+        return std::chrono::duration<double, std::milli>(spent).count();
+    };
+    std::vector<double> plainTimes;
+    std::vector<double> shownTimes;
+    std::vector<double> textTimes;
+    double warmUpEnd = windowing::libraryTime() + 1.5;
+    for (int frame = 0; static_cast<int>(shownTimes.size()) < frames; ++frame) {
+        bool counted = windowing::libraryTime() >= warmUpEnd;
+        FrameInput input = frameInput(width, height, 8.0f + 0.016f * static_cast<float>(frame));
+        glFinish();
+        Clock::time_point plainStart = Clock::now();
+        renderFrame(input);
+        glFinish();
+        Clock::time_point plainEnd = Clock::now();
+
+        Clock::time_point shownStart = Clock::now();
+        display.startFrame();
+        Clock::time_point sceneStart = Clock::now();
+        renderFrame(input);
+        glFinish();
+        Clock::time_point sceneEnd = Clock::now();
+        display.finishFrame(width, height);
+        Clock::time_point shownEnd = Clock::now();
+        if (counted) {
+            plainTimes.push_back(milliseconds(plainEnd - plainStart));
+            shownTimes.push_back(milliseconds(shownEnd - shownStart));
+            textTimes.push_back(milliseconds((sceneStart - shownStart) + (shownEnd - sceneEnd)));
+        }
+    }
+    double plainMs = medianMilliseconds(plainTimes);
+    double shownMs = medianMilliseconds(shownTimes);
+    double textMs = medianMilliseconds(textTimes);
+    std::printf("frame %dx%d with --fps: scene %.2f ms, frame-rate text %.3f ms, ratio %.4f; "
+                "whole frames with --fps %.2f ms, ratio %.3f (median of %d frames)\n",
+                width, height, plainMs, textMs, (plainMs + textMs) / plainMs, shownMs,
+                shownMs / plainMs, frames);
+}
+
 } // namespace
 
-// Frame cost of the fire program against the bare noise it is built on.
+// Frame cost of the fire program against the bare noise it is built on, and of the frame rate
+// drawn over the fire.
 int main(int argc, char** argv) {
     int frames = argc > 1 ? std::atoi(argv[1]) : 31;
     if (frames < 1) {
@@ -105,5 +157,6 @@ int main(int argc, char** argv) {
     }
     measure(fire, baseline, 1920, 1080, frames);
     measure(fire, baseline, 1280, 720, frames);
+    measureFrameRate(1920, 1080, frames);
     return 0;
 }

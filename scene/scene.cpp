@@ -6,6 +6,7 @@
 #include "resources/resource_ids.h"
 #include "scene/common_uniforms.h"
 #include "scene/drawable_sky.h"
+#include "scene/text_overlay.h"
 
 #include <GL/glew.h>
 
@@ -55,4 +56,8 @@ void renderBlankFrame(const FrameInput& frame) {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glViewport(0, 0, frame.windowWidth, frame.windowHeight);
     glClear(GL_COLOR_BUFFER_BIT);
+}
+
+GLFWTextOverlay* createTextOverlay() {
+    return new GLFWTextOverlay(registry);
 }

@@ -2,6 +2,8 @@
 
 #include "scene/frame_input.h"
 
+class GLFWTextOverlay;
+
 // Creates the scene's objects once, with the window's GL context current.
 void setUpScene();
 
@@ -11,3 +13,6 @@ void renderFrame(const FrameInput& frame);
 
 // Clears the current context's window to black: a monitor that shows no fire.
 void renderBlankFrame(const FrameInput& frame);
+
+// A text overlay whose program joins the scene's; after setUpScene.
+GLFWTextOverlay* createTextOverlay();

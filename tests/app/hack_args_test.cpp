@@ -49,6 +49,14 @@ TEST(HackArgs, TheLastWindowSwitchDecidesAndOtherOptionsAreIgnored) {
     expectRun(parse({"--window-id"}), SaverMode::Preview, 0);
 }
 
+TEST(HackArgs, FpsShowsTheFrameRateOfAnyWindowSwitch) {
+    EXPECT_TRUE(parse({"--root", "--fps"}).saver.showFrameRate);
+    EXPECT_TRUE(parse({"-fps", "-window"}).saver.showFrameRate);
+    EXPECT_TRUE(parse({"--window-id", "5", "-fps"}).saver.showFrameRate);
+    EXPECT_FALSE(parse({"--root"}).saver.showFrameRate);
+    EXPECT_FALSE(parse({"--root", "--fps-", "---fps"}).saver.showFrameRate);
+}
+
 TEST(HackArgs, HelpAndVersionWinOverEverythingElse) {
     EXPECT_EQ(parse({"--root", "--help"}).request, HackRequest::Help);
     EXPECT_EQ(parse({"-h", "--version"}).request, HackRequest::Help);

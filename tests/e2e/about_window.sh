@@ -2,12 +2,15 @@
 # "/c" and "/c:<n>" show the About window, also while another saver holds the single-instance
 # name: centred, the product name black and the maker's lines blue on light green, the picture at
 # (142, 55), a button that opens the maker's site once per click and leaves the window open.
-# Closing the window ends the saver with exit code 0.
-# Arguments: the link the button opens, the picture's bitmap file, the project version.
+# Closing the window ends the saver with exit code 0. On Windows the executable carries its
+# shell resources and its application manifest, whose common controls 6 the About window uses.
+# Arguments: the link the button opens, the picture's bitmap file, the project version, the
+# application manifest.
 source "$(dirname "$0")/lib.sh"
 link=$1
 picture=$2
 version=$3
+manifest=$4
 
 # The link goes to a recorder instead of a browser: under Wine through its browser setting,
 # natively through the desktop's default handler for https addresses.
@@ -74,6 +77,11 @@ if [ "$EMBERVEIL_RUNNER" = wine ]; then
     [ "$(grep '^control ' "$E2E_DIR/window.txt")" = "control 10 Static 20 150 380 80 style 50010000
 control 30 Static 100 20 280 20 style 50010000
 control 10 Button 150 210 100 32 style 50000000" ] || fail "controls: $(cat "$E2E_DIR/window.txt")"
+    # The manifest brings version 6 of the common controls from the side-by-side store, which the
+    # saver would not load at all without it.
+    read_window controls-library >"$E2E_DIR/controls.txt"
+    grep -Eq '^comctl32 assembly 6\.[0-9.]+ ' "$E2E_DIR/controls.txt" ||
+        fail "no common controls 6 in the About window's process: $(cat "$E2E_DIR/controls.txt")"
 else
     client_x=312 client_y=234
 fi
@@ -120,6 +128,12 @@ if [ "$EMBERVEIL_RUNNER" = wine ]; then
     for value in "CompanyNameLumencrest" "ProductNameEmberveil" "ProductVersion$version"; do
         grep -aq "$value" <<<"$version_text" || fail "the version resource lacks $value"
     done
+    # The application manifest is the project's file as resource 1 of type 24, where Windows looks
+    # for it, and declares no DPI awareness, which would make the About window's own call fail.
+    wrestool -x --raw --type=24 --name=1 "$EMBERVEIL_SAVER" >"$E2E_DIR/manifest.xml"
+    cmp -s "$E2E_DIR/manifest.xml" "$manifest" || fail "the manifest resource is not $manifest"
+    [ "$(xmllint --xpath 'count(//*[starts-with(local-name(), "dpiAware")])' "$manifest")" = 0 ] ||
+        fail "the manifest declares DPI awareness"
 else
     # Without the About program beside it or installed, the saver says so and ends with 0.
     mkdir -p "$E2E_DIR/alone"

@@ -2,7 +2,8 @@
 # The X11 screen-saver daemon's conventions, natively: --help and --version never need a display;
 # in the hack modes keys and buttons do not end the saver, several run at once, and SIGTERM,
 # SIGINT, SIGHUP, the window's destruction and the X server's end all end it quietly with exit
-# code 0.
+# code 0. --fps writes the frame rate in white into the bottom-left corner, which holds no white
+# without it.
 source "$(dirname "$0")/lib.sh"
 start_display
 
@@ -21,8 +22,8 @@ for line in "--help" "-h"; do
     wait_exit "$help_pid" 10
     [ "$EXIT_STATUS" -eq 0 ] || fail "\"$line\" gave exit code $EXIT_STATUS"
     no_message_shown help
-    for word in /s /p /c --root --window-id --window --help --version XSCREENSAVER_WINDOW \
-        'Exit status'; do
+    for word in /s /p /c --root --window-id --window --fps --help --version \
+        XSCREENSAVER_WINDOW 'Exit status'; do
         grep -q -- "$word" "$E2E_DIR/help.out" || fail "\"$line\" does not mention $word"
     done
 done
@@ -48,6 +49,27 @@ for signal in TERM INT HUP; do
     kill -"$signal" "${!pid_var}"
     expect_quiet_end "$signal" 1000 "$start"
 done
+
+# The first figures come once a second has been measured, so the corner is watched until they do.
+read -r width height < <(screen_size | tr 'x' ' ')
+corner="180x80+0+$((height - 80))"
+white_without=$(count_pixels "$E2E_DIR/root.png" "$corner" 255,255,255 3%)
+run_saver fps --root -fps
+deadline=$((SECONDS + 30))
+until screenshot "$E2E_DIR/fps.png" &&
+    white_with=$(count_pixels "$E2E_DIR/fps.png" "$corner" 255,255,255 3%) &&
+    [ "$white_with" -ge 300 ]; do
+    [ "$SECONDS" -lt "$deadline" ] || break
+    sleep 0.5
+done
+convert "$E2E_DIR/root.png" "$E2E_DIR/fps.png" -crop "$corner" +repage +append \
+    "$E2E_DIR/fps_corner_off_on.png"
+log "white pixels in the bottom-left corner: $white_without without --fps, $white_with with it"
+[ "$white_without" -eq 0 ] || fail "without --fps the corner holds $white_without white pixels"
+[ "$white_with" -ge 300 ] || fail "with -fps the corner holds only $white_with white pixels"
+start=$(now_ms)
+kill "$fps_pid"
+expect_quiet_end fps 1000 "$start"
 
 # --window: an ordinary 1280x720 window that keys and buttons leave alone. Destroyed from outside,
 # it ends the saver without an X error message.

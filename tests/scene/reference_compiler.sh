@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Both shader texts, cut at their first '~' as the saver loads them, compile with Khronos'
+# The shader texts, cut at their first '~' as the saver loads them, compile with Khronos'
 # reference compiler: drivers other than Mesa are stricter, and a shader only Mesa accepts would
 # show users a compile-error box.
-# Usage: reference_compiler.sh VERTEX_TEXT FRAGMENT_TEXT
+# Usage: reference_compiler.sh SHADER_TEXT...
 set -u
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,10 +1,12 @@
 #include "scene/scene.h"
+#include "scene/text_overlay.h"
 #include "tests/support/gl_test_context.h"
 
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -76,6 +78,44 @@ TEST_F(SceneTest, TheFrameIsTheFireOverTheWholeViewport) {
     EXPECT_GE(bottom[2], 250);
     std::array<unsigned char, 3> corner = pixel(1, 598);
     EXPECT_LE(corner[0] + corner[1] + corner[2], 6);
+}
+
+// The text reads on every part of the fire: white strokes in a black outline, on a white
+// background as on a black one, confined to the bottom-left corner.
+TEST_F(SceneTest, OverlayTextIsWhiteInABlackOutlineInTheBottomLeftCorner) {
+    GLFWTextOverlay* overlay = createTextOverlay();
+    overlay->setText("FPS:  60.0\nLoad: 12.5%");
+    for (float background : {1.0f, 0.0f}) {
+        glClearColor(background, background, background, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glViewport(0, 0, 800, 600);
+        overlay->draw(800, 600);
+        std::vector<unsigned char> rgba(800 * 600 * 4);
+        glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        int white = 0;
+        int black = 0;
+        int changedOutside = 0;
+        for (int y = 0; y < 600; ++y) {
+            for (int x = 0; x < 800; ++x) {
+                const unsigned char* p = &rgba[static_cast<std::size_t>((y * 800 + x) * 4)];
+                bool isWhite = p[0] == 255 && p[1] == 255 && p[2] == 255;
+                bool isBlack = p[0] == 0 && p[1] == 0 && p[2] == 0;
+                bool isBackground = background > 0.5f ? isWhite : isBlack;
+                if (x >= 200 || y >= 80) {
+                    changedOutside += isBackground ? 0 : 1;
+                } else {
+                    white += isWhite ? 1 : 0;
+                    black += isBlack ? 1 : 0;
+                }
+            }
+        }
+        // On white the text's own pixels hide among the background's, and on black its outline.
+        EXPECT_GE(background > 0.5f ? black : white, 400) << "background " << background;
+        EXPECT_EQ(white + black, 200 * 80) << "background " << background;
+        EXPECT_EQ(changedOutside, 0) << "background " << background;
+    }
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    delete overlay;
 }
 
 } // namespace

@@ -50,6 +50,9 @@ xmllint --noout "$config" || fail "the settings file does not parse"
 [ "$(xmllint --xpath 'string(/screensaver/@name)' "$config")" = emberveil ] || fail "settings name"
 [ "$(xmllint --xpath 'string(/screensaver/@gl)' "$config")" = yes ] || fail "not marked as GL"
 [ "$(xmllint --xpath 'string(/screensaver/command/@arg)' "$config")" = --root ] || fail "no --root"
+# The settings tool offers the frame rate as the daemon's own modes do.
+[ "$(xmllint --xpath 'string(/screensaver/boolean[@id="showfps"][@_label="Show frame rate"]/@arg-set)' \
+    "$config")" = --fps ] || fail "no \"Show frame rate\" checkbox for --fps"
 [ -n "$(xmllint --xpath 'normalize-space(/screensaver/_description)' "$config")" ] ||
     fail "no description"
 
