@@ -38,6 +38,12 @@ void setHints(bool visible, const WindowConduct& conduct) {
 GLFWwindow* create(PixelSize size, GLFWmonitor* monitor, bool visible, const WindowConduct& conduct,
                    GLFWwindow* share) {
     setHints(visible, conduct);
+    // A window that draws beside another goes without depth and stencil buffers, which nothing
+    // uses: a software renderer would keep each as a monitor-sized buffer in memory.
+    if (share != nullptr) {
+        glfwWindowHint(GLFW_DEPTH_BITS, 0);
+        glfwWindowHint(GLFW_STENCIL_BITS, 0);
+    }
     return glfwCreateWindow(size.width, size.height, kTitle, monitor, share);
 }
 

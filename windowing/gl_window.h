@@ -28,7 +28,7 @@ class GlWindow {
   public:
     // A full-screen window on the monitor (a plain one when the monitor has no handle), titled
     // "Emberveil", at the given size. With share, the two contexts share their GL objects, so
-    // that one scene draws in both.
+    // that one scene draws in both, and the new window has no depth or stencil buffer.
     static GlWindow* openFullScreen(const Monitor& monitor, PixelSize size,
                                     const WindowConduct& conduct, const GlWindow* share = nullptr);
     // An ordinary resizable window on the desktop, titled "Emberveil".

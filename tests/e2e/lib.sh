@@ -63,12 +63,8 @@ MONITORS_DESKTOP="48,112,208"
 start_monitors_display() {
     [ "$(id -u)" -eq 0 ] || fail "Xorg with the dummy driver runs as root only"
     command -v Xorg >/dev/null || fail "Xorg is not installed: scripts/setup.sh installs it"
-    local fifo="$E2E_DIR/displayfd" config="$E2E_DIR/xorg.conf"
-    printf '%s\n' 'Section "Device"' '  Identifier "dummy"' '  Driver "dummy"' '  VideoRam 256000' \
-        'EndSection' 'Section "Monitor"' '  Identifier "monitor"' '  HorizSync 5.0 - 1000.0' \
-        '  VertRefresh 5.0 - 200.0' 'EndSection' 'Section "Screen"' '  Identifier "screen"' \
-        '  Device "dummy"' '  Monitor "monitor"' '  DefaultDepth 24' '  SubSection "Display"' \
-        '    Depth 24' '    Virtual 3000 1200' '  EndSubSection' 'EndSection' >"$config"
+    local fifo="$E2E_DIR/displayfd"
+    local config="$EMBERVEIL_SCRIPTS/../tests/support/x11/two-monitors.conf"
     rm -f "$fifo"
     mkfifo "$fifo"
     Xorg -displayfd 3 -noreset -nolisten tcp -config "$config" -logfile "$E2E_DIR/xorg.log" \
@@ -79,6 +75,9 @@ start_monitors_display() {
         xrandr --addmode DUMMY1 1024x768 &&
         xrandr --output DUMMY1 --mode 1024x768 "$1" DUMMY0 ||
         fail "xrandr could not set up the monitors"
+    # The driver reports the second output connected only once a client has probed the outputs;
+    # until then the windowing library skips its monitor.
+    xrandr >/dev/null
     xsetroot -solid "rgb:$(printf '%02x/%02x/%02x' ${MONITORS_DESKTOP//,/ })"
 }
 
