@@ -7,6 +7,11 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 
+# A signal ends the saver at once, the others at its next call to the server, after the frame in
+# hand. The limit leaves room for the frames of a loaded machine, where three savers drawing the
+# whole screen share two cores with the rest of its work.
+end_limit=3000
+
 # expect_quiet_end NAME MILLISECONDS START: the saver started as NAME ends with exit code 0 within
 # MILLISECONDS of START and has said nothing on standard error.
 expect_quiet_end() {
@@ -47,7 +52,7 @@ for signal in TERM INT HUP; do
     running "${!pid_var}" || fail "the saver for SIG$signal did not run beside the others"
     start=$(now_ms)
     kill -"$signal" "${!pid_var}"
-    expect_quiet_end "$signal" 1000 "$start"
+    expect_quiet_end "$signal" "$end_limit" "$start"
 done
 
 # The first figures come once a second has been measured, so the corner is watched until they do.
@@ -77,17 +82,20 @@ run_saver windowed -window
 wait_for_window Emberveil
 geometry=$(window_geometry Emberveil)
 [ "${geometry%%+*}" = 1280x720 ] || fail "the window is $geometry"
+window=$(xwininfo -name Emberveil | awk '/Window id:/ {print $4}')
 xdotool mousemove 200 200 click 1 key a key Escape
 sleep 0.5
 running "$windowed_pid" || fail "a key or a button ended the --window saver"
 start=$(now_ms)
-xdotool windowclose "$(xwininfo -name Emberveil | awk '/Window id:/ {print $4}')"
-expect_quiet_end windowed 1000 "$start"
+xdotool windowclose "$window"
+expect_quiet_end windowed "$end_limit" "$start"
 
-# The X server going away ends the saver quietly too.
+# The X server going away ends the saver quietly too, timed from the server's own end.
 run_saver orphaned --root
 sleep 1
-start=$(now_ms)
 kill "$E2E_XVFB_PID"
-expect_quiet_end orphaned 1000 "$start"
+wait "$E2E_XVFB_PID"
+start=$(now_ms)
+E2E_XVFB_PID=
+expect_quiet_end orphaned "$end_limit" "$start"
 log "ok"
