@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The full-screen saver covers the screen, ignores pointer motion and the wheel, and ends with exit
-# code 0 on a key press or a mouse click.
+# The full-screen saver covers the screen with its icon on the window, ignores pointer motion and
+# the wheel, and ends with exit code 0 on a key press or a mouse click.
 source "$(dirname "$0")/lib.sh"
 start_display
 
@@ -8,6 +8,7 @@ run_saver keyed /s
 wait_for_window Emberveil
 geometry=$(window_geometry Emberveil)
 [ "$geometry" = "$(screen_size)+0+0" ] || fail "window is $geometry, screen is $(screen_size)"
+has_icon -name Emberveil || fail "the full-screen window has no icon"
 
 xdotool mousemove 10 10
 sleep 0.3

@@ -198,6 +198,13 @@ close_about() {
     [ "$EXIT_STATUS" -eq 0 ] || fail "closing the About window gave exit code $EXIT_STATUS"
 }
 
+# has_icon -name TITLE | -id WINDOW: whether the window carries an icon for the desktop to show;
+# a window that is not there fails the test.
+has_icon() {
+    xwininfo "$@" >/dev/null 2>&1 || fail "no window $*"
+    xprop "$@" _NET_WM_ICON | grep -q '^_NET_WM_ICON(CARDINAL) = '
+}
+
 count_windows() { xwininfo -root -tree | grep -c "\"$1\"" || true; }
 
 # window_geometry TITLE: prints "WIDTHxHEIGHT+X+Y" of the window with this title.

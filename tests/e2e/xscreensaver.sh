@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The real X11 screen-saver daemon runs the saver as its only display mode with --root: within 10
-# seconds of activation the screen shows the fire, and deactivation ends the saver within 2
-# seconds. The daemon refuses to run display modes as root, so under root the daemon and its
-# commands run as the user nobody, with a private home that holds its settings and a copy of the
-# saver. A daemon that cannot run fails the test, saying why.
+# seconds of activation the screen shows the fire, the daemon's window gets no icon, and
+# deactivation ends the saver within 2 seconds. The daemon refuses to run display modes as root,
+# so under root the daemon and its commands run as the user nobody, with a private home that holds
+# its settings and a copy of the saver. A daemon that cannot run fails the test, saying why.
 # Usage: xscreensaver.sh [SAVER] (default: this build's saver)
 source "$(dirname "$0")/lib.sh"
 saver_source=${1:-$EMBERVEIL_SAVER}
@@ -61,6 +61,10 @@ wait_for_fire 10
 elapsed=$(($(now_ms) - start))
 log "the fire showed $elapsed ms after activation"
 [ "$elapsed" -le 10000 ] || fail "the fire showed $elapsed ms after activation, more than 10000"
+# The icon would stay on the daemon's window after the saver.
+window=$(tr '\0' '\n' <"/proc/$saver_pid/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
+[ -n "$window" ] || fail "the daemon named no window for the saver"
+has_icon -id "$window" && fail "the saver set its icon on the daemon's window"
 screenshot "$E2E_DIR/first.png"
 sleep 0.5
 screenshot "$E2E_DIR/second.png"
