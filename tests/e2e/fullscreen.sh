@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The full-screen saver covers the screen with its icon on the window, ignores pointer motion and
-# the wheel, and ends with exit code 0 on a key press or a mouse click.
+# the wheel, and ends with exit code 0 on a key press, Escape held over several frames or a mouse
+# click.
 source "$(dirname "$0")/lib.sh"
 start_display
 
@@ -20,6 +21,13 @@ running "$keyed_pid" || fail "pointer motion or the wheel ended the saver"
 xdotool key a
 wait_exit "$keyed_pid" 10
 [ "$EXIT_STATUS" -eq 0 ] || fail "a key press gave exit code $EXIT_STATUS"
+
+run_saver escaped /s
+wait_for_window Emberveil
+sleep 0.5
+xdotool keydown Escape sleep 0.5 keyup Escape
+wait_exit "$escaped_pid" 10
+[ "$EXIT_STATUS" -eq 0 ] || fail "holding Escape gave exit code $EXIT_STATUS"
 
 run_saver clicked /s
 wait_for_window Emberveil
