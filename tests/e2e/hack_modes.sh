@@ -74,7 +74,7 @@ log "white pixels in the bottom-left corner: $white_without without --fps, $whit
 [ "$white_with" -ge 300 ] || fail "with -fps the corner holds only $white_with white pixels"
 start=$(now_ms)
 kill "$fps_pid"
-expect_quiet_end fps 1000 "$start"
+expect_quiet_end fps "$end_limit" "$start"
 
 # --window: an ordinary 1280x720 window with the saver's icon that keys and buttons leave alone,
 # Escape held over several frames included. Destroyed from outside, it ends the saver without an X
