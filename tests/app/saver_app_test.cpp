@@ -6,6 +6,12 @@
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <future>
+#include <thread>
+
 namespace {
 
 // One saver per process, as in the real program: the window, context and GL state are made once
@@ -36,7 +42,17 @@ TEST_F(SaverAppTest, FullScreenWindowTakesThePrimaryMonitorsMode) {
 TEST_F(SaverAppTest, CloseRequestEndsTheLoopAfterOnePassWithTheLibrarysTime) {
     currentApp->window->requestClose();
     double before = windowing::libraryTime();
+    // A loop that misses the request would never return: end the process with a reason instead.
+    std::promise<void> returned;
+    std::thread watchdog([done = returned.get_future()] {
+        if (done.wait_for(std::chrono::seconds(30)) == std::future_status::timeout) {
+            std::fputs("runMainLoop still running 30 s after a close request\n", stderr);
+            std::_Exit(1);
+        }
+    });
     runMainLoop();
+    returned.set_value();
+    watchdog.join();
     // The shaders see the time since the library started, not the time since the first frame.
     EXPECT_GE(uniform("iTime"), static_cast<float>(before));
     EXPECT_GT(uniform("iTime"), 0.0f);

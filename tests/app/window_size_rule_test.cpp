@@ -37,10 +37,12 @@ TEST(WindowSizeRule, TheDesktopWindowIs1280By720WhateverTheMonitorOrSystem) {
 TEST(WindowSizeRule, UnreadableSizesFallBackTo800By600) {
     PixelSize empty{0, 0};
     PixelSize negative{-5, 300};
+    PixelSize flat{640, 0};
     expectSize(chooseWindowSize(SaverMode::Fullscreen, 61, nullptr, nullptr), 800, 600);
     expectSize(chooseWindowSize(SaverMode::Fullscreen, 61, &empty, nullptr), 800, 600);
     expectSize(chooseWindowSize(SaverMode::Preview, 61, nullptr, nullptr), 800, 600);
     expectSize(chooseWindowSize(SaverMode::Preview, 61, nullptr, &negative), 800, 600);
+    expectSize(chooseWindowSize(SaverMode::Preview, 61, nullptr, &flat), 800, 600);
 }
 
 TEST(OsVersionNumber, ReadsMajorAndMinorFromTheLowWordOnly) {

@@ -7,6 +7,11 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 
+# A signal ends the saver at once, the others at its next call to the server, after the frame in
+# hand. The limit leaves room for the frames of a loaded machine, where three savers drawing the
+# whole screen share two cores with the rest of its work.
+end_limit=3000
+
 # expect_quiet_end NAME MILLISECONDS START: the saver started as NAME ends with exit code 0 within
 # MILLISECONDS of START and has said nothing on standard error.
 expect_quiet_end() {
@@ -47,7 +52,7 @@ for signal in TERM INT HUP; do
     running "${!pid_var}" || fail "the saver for SIG$signal did not run beside the others"
     start=$(now_ms)
     kill -"$signal" "${!pid_var}"
-    expect_quiet_end "$signal" 1000 "$start"
+    expect_quiet_end "$signal" "$end_limit" "$start"
 done
 
 # The first figures come once a second has been measured, so the corner is watched until they do.
@@ -69,25 +74,31 @@ log "white pixels in the bottom-left corner: $white_without without --fps, $whit
 [ "$white_with" -ge 300 ] || fail "with -fps the corner holds only $white_with white pixels"
 start=$(now_ms)
 kill "$fps_pid"
-expect_quiet_end fps 1000 "$start"
+expect_quiet_end fps "$end_limit" "$start"
 
-# --window: an ordinary 1280x720 window that keys and buttons leave alone. Destroyed from outside,
-# it ends the saver without an X error message.
+# --window: an ordinary 1280x720 window with the saver's icon that keys and buttons leave alone,
+# Escape held over several frames included. Destroyed from outside, it ends the saver without an X
+# error message.
 run_saver windowed -window
 wait_for_window Emberveil
 geometry=$(window_geometry Emberveil)
 [ "${geometry%%+*}" = 1280x720 ] || fail "the window is $geometry"
-xdotool mousemove 200 200 click 1 key a key Escape
+window=$(xwininfo -name Emberveil | awk '/Window id:/ {print $4}')
+has_icon -id "$window" || fail "the --window window has no icon"
+# Held over several frames, since a tap falls between two of the loop's looks at the key.
+xdotool mousemove 200 200 click 1 key a keydown Escape sleep 0.5 keyup Escape
 sleep 0.5
 running "$windowed_pid" || fail "a key or a button ended the --window saver"
 start=$(now_ms)
-xdotool windowclose "$(xwininfo -name Emberveil | awk '/Window id:/ {print $4}')"
-expect_quiet_end windowed 1000 "$start"
+xdotool windowclose "$window"
+expect_quiet_end windowed "$end_limit" "$start"
 
-# The X server going away ends the saver quietly too.
+# The X server going away ends the saver quietly too, timed from the server's own end.
 run_saver orphaned --root
 sleep 1
-start=$(now_ms)
 kill "$E2E_XVFB_PID"
-expect_quiet_end orphaned 1000 "$start"
+wait "$E2E_XVFB_PID"
+start=$(now_ms)
+E2E_XVFB_PID=
+expect_quiet_end orphaned "$end_limit" "$start"
 log "ok"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The real X11 screen-saver daemon runs the saver as its only display mode with --root: within 5
-# seconds of activation the screen shows the fire, and deactivation ends the saver within 2
-# seconds. The daemon refuses to run display modes as root, so under root the daemon and its
-# commands run as the user nobody, with a private home that holds its settings and a copy of the
-# saver. A daemon that cannot run fails the test, saying why.
+# The real X11 screen-saver daemon runs the saver as its only display mode with --root: within 10
+# seconds of activation the screen shows the fire, the daemon's window gets no icon, and
+# deactivation ends the saver within 2 seconds. The daemon refuses to run display modes as root,
+# so under root the daemon and its commands run as the user nobody, with a private home that holds
+# its settings and a copy of the saver. A daemon that cannot run fails the test, saying why.
 # Usage: xscreensaver.sh [SAVER] (default: this build's saver)
 source "$(dirname "$0")/lib.sh"
 saver_source=${1:-$EMBERVEIL_SAVER}
@@ -23,8 +23,10 @@ trap 'as_daemon_user xscreensaver-command -exit >/dev/null 2>&1; stop_display; r
 # A copy in the private home, which the daemon's user can read wherever the build lives.
 saver="$home/emberveil"
 cp "$saver_source" "$saver"
+# The daemon runs its display modes at a lower priority unless told otherwise, which on a loaded
+# machine would time the rest of the machine's work rather than the saver.
 printf '%s\n' "mode: one" "selected: 0" "lock: False" "splash: False" "fade: False" \
-    "unfade: False" "programs: GL: $saver --root \\n\\" "" >"$home/.xscreensaver"
+    "unfade: False" "nice: 0" "programs: GL: $saver --root \\n\\" "" >"$home/.xscreensaver"
 chmod 700 "$home"
 if [ "$(id -u)" -eq 0 ]; then
     log "running the daemon as nobody, since it launches no display modes for root"
@@ -49,14 +51,20 @@ as_daemon_user xscreensaver-command -activate >>"$E2E_DIR/daemon.log" 2>&1 ||
 start=$(now_ms)
 saver_pid=
 until [ -n "$saver_pid" ]; do
-    [ $(($(now_ms) - start)) -le 5000 ] ||
+    [ $(($(now_ms) - start)) -le 10000 ] ||
         fail "the daemon started no saver: $(cat "$E2E_DIR/daemon.log")"
     sleep 0.1
     saver_pid=$(pgrep -f -x "$saver --root")
 done
-# The fire must be on the screen within 5 seconds of the activation; the software renderer takes
-# about a second for the first frame at this size.
-wait_for_fire $(((5000 - ($(now_ms) - start)) / 1000))
+# The software renderer takes about a second for the first frame at this size on an idle machine.
+wait_for_fire 10
+elapsed=$(($(now_ms) - start))
+log "the fire showed $elapsed ms after activation"
+[ "$elapsed" -le 10000 ] || fail "the fire showed $elapsed ms after activation, more than 10000"
+# The icon would stay on the daemon's window after the saver.
+window=$(tr '\0' '\n' <"/proc/$saver_pid/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
+[ -n "$window" ] || fail "the daemon named no window for the saver"
+has_icon -id "$window" && fail "the saver set its icon on the daemon's window"
 screenshot "$E2E_DIR/first.png"
 sleep 0.5
 screenshot "$E2E_DIR/second.png"

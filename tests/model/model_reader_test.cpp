@@ -172,8 +172,9 @@ TEST(ModelReader, MeshNamesFromObjectAndGroupLines) {
     ASSERT_TRUE(reader.loadModelText(std::string(unitTriangle) + "group1 x\nf 1 2 3\n", ""));
     EXPECT_EQ(meshNames(reader), std::vector<std::string>{"unnamed"});
 
+    // A carriage return goes together with the character after it, whatever that is.
     ASSERT_TRUE(reader.loadModelText(
-        std::string(unitTriangle) + "o A\no B\nf 1 2 3\ng  C \t\nf 1 2 3\n", ""));
+        std::string(unitTriangle) + "o A\no B\r!\nf 1 2 3\ng  C \t\nf 1 2 3\n", ""));
     EXPECT_EQ(meshNames(reader), (std::vector<std::string>{"B", "C"}));
 }
 
