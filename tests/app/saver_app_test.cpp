@@ -1,9 +1,9 @@
 #include "app/main_loop.h"
 #include "app/process_state.h"
 #include "app/saver_app.h"
+#include "tests/support/gl_test_context.h"
 #include "windowing/library.h"
 
-#include <GL/glew.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -19,16 +19,6 @@ namespace {
 class SaverAppTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { currentApp = new SaverApp(parseScreensaverArgs("/s")); }
-
-    // A uniform of the program the last frame drew with.
-    static float uniform(const char* name) {
-        GLint program = 0;
-        glGetIntegerv(GL_CURRENT_PROGRAM, &program);
-        float value = -1.0f;
-        glGetUniformfv(static_cast<GLuint>(program),
-                       glGetUniformLocation(static_cast<GLuint>(program), name), &value);
-        return value;
-    }
 };
 
 TEST_F(SaverAppTest, FullScreenWindowTakesThePrimaryMonitorsMode) {
@@ -54,11 +44,11 @@ TEST_F(SaverAppTest, CloseRequestEndsTheLoopAfterOnePassWithTheLibrarysTime) {
     returned.set_value();
     watchdog.join();
     // The shaders see the time since the library started, not the time since the first frame.
-    EXPECT_GE(uniform("iTime"), static_cast<float>(before));
-    EXPECT_GT(uniform("iTime"), 0.0f);
+    EXPECT_GE(GlTestContext::currentUniform("iTime"), static_cast<float>(before));
+    EXPECT_GT(GlTestContext::currentUniform("iTime"), 0.0f);
     PixelSize size = currentApp->window->drawingSize();
-    EXPECT_EQ(uniform("viewportWidth"), static_cast<float>(size.width));
-    EXPECT_EQ(uniform("viewportHeight"), static_cast<float>(size.height));
+    EXPECT_EQ(GlTestContext::currentUniform("viewportWidth"), static_cast<float>(size.width));
+    EXPECT_EQ(GlTestContext::currentUniform("viewportHeight"), static_cast<float>(size.height));
 }
 
 } // namespace

@@ -27,15 +27,6 @@ class SceneTest : public ::testing::Test {
 
     void SetUp() override { ASSERT_TRUE(context->valid()) << "no GL context"; }
 
-    static float uniform(const char* name) {
-        GLint program = 0;
-        glGetIntegerv(GL_CURRENT_PROGRAM, &program);
-        float value = -1.0f;
-        glGetUniformfv(static_cast<GLuint>(program),
-                       glGetUniformLocation(static_cast<GLuint>(program), name), &value);
-        return value;
-    }
-
     static std::array<GLint, 4> viewport() {
         std::array<GLint, 4> box{};
         glGetIntegerv(GL_VIEWPORT, box.data());
@@ -57,16 +48,16 @@ GlTestContext* SceneTest::context = nullptr;
 TEST_F(SceneTest, AFrameUsesItsSizeAndTime) {
     renderFrame(frameInput(800, 600, 3.25f));
     EXPECT_EQ(viewport(), (std::array<GLint, 4>{0, 0, 800, 600}));
-    EXPECT_EQ(uniform("viewportWidth"), 800.0f);
-    EXPECT_EQ(uniform("viewportHeight"), 600.0f);
-    EXPECT_EQ(uniform("iTime"), 3.25f);
+    EXPECT_EQ(GlTestContext::currentUniform("viewportWidth"), 800.0f);
+    EXPECT_EQ(GlTestContext::currentUniform("viewportHeight"), 600.0f);
+    EXPECT_EQ(GlTestContext::currentUniform("iTime"), 3.25f);
 }
 
 TEST_F(SceneTest, ANewDrawingSizeTakesEffectInTheNextFrame) {
     renderFrame(frameInput(400, 300, 3.25f));
     EXPECT_EQ(viewport(), (std::array<GLint, 4>{0, 0, 400, 300}));
-    EXPECT_EQ(uniform("viewportWidth"), 400.0f);
-    EXPECT_EQ(uniform("viewportHeight"), 300.0f);
+    EXPECT_EQ(GlTestContext::currentUniform("viewportWidth"), 400.0f);
+    EXPECT_EQ(GlTestContext::currentUniform("viewportHeight"), 300.0f);
 }
 
 TEST_F(SceneTest, TheFrameIsTheFireOverTheWholeViewport) {

@@ -22,3 +22,10 @@ unsigned int GlTestContext::currentProgram() {
     glGetIntegerv(GL_CURRENT_PROGRAM, &id);
     return static_cast<unsigned int>(id);
 }
+
+float GlTestContext::currentUniform(const char* name) {
+    GLuint program = currentProgram();
+    float value = -1.0f;
+    glGetUniformfv(program, glGetUniformLocation(program, name), &value);
+    return value;
+}

@@ -17,6 +17,9 @@ class GlTestContext {
     // The program GL has current now.
     static unsigned int currentProgram();
 
+    // A float uniform of the current program, as the last draw left it; -1 when unreadable.
+    static float currentUniform(const char* name);
+
   private:
     windowing::HiddenContext context;
 };
