@@ -153,10 +153,11 @@ bool SaverApp::dropWindowsOfLostMonitors() {
         if (otherWindows.empty()) {
             return false;
         }
+        // The next window takes the lost one's place; its swaps go on without waiting, and the
+        // loop's pacing keeps the frames to the display's rate.
         window = otherWindows.front();
         otherWindows.erase(otherWindows.begin());
         window->makeCurrent();
-        setSwapInterval(1);
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "windowing/gl_window.h"
 
 #include "render/gl_state.h"
+#include "windowing/context_lending.h"
 #include "windowing/preview_window.h"
 #include "windowing/window_hints.h"
 #include "windowing/window_icon.h"
@@ -59,8 +60,12 @@ GlWindow* GlWindow::openFullScreen(const Monitor& monitor, PixelSize size,
         glfwSetMonitorCallback(onMonitor);
     }
     GLFWwindow* shared = share != nullptr ? share->window : nullptr;
-    return bringUp(create(size, monitor.handle, true, conduct, shared), monitor.handle, size,
-                   conduct);
+    GlWindow* opened =
+        bringUp(create(size, monitor.handle, true, conduct, shared), monitor.handle, size, conduct);
+    if (opened != nullptr) {
+        opened->lender = shared;
+    }
+    return opened;
 }
 
 GlWindow* GlWindow::openOnDesktop(PixelSize size, const WindowConduct& conduct) {
@@ -85,7 +90,14 @@ GlWindow::GlWindow(GLFWwindow* window, GLFWmonitor* monitor, PixelSize size,
 
 GlWindow::~GlWindow() {
     openWindows.erase(std::remove(openWindows.begin(), openWindows.end(), this), openWindows.end());
-    glfwDestroyWindow(window);
+    glfwSetWindowUserPointer(window, nullptr);
+    bool lent = std::any_of(openWindows.begin(), openWindows.end(),
+                            [this](const GlWindow* open) { return open->lender == window; });
+    if (lent) {
+        glfwHideWindow(window);
+    } else {
+        glfwDestroyWindow(window);
+    }
 }
 
 GlWindow* GlWindow::bringUp(GLFWwindow* window, GLFWmonitor* monitor, PixelSize size,
@@ -118,7 +130,11 @@ GlWindow* GlWindow::bringUp(GLFWwindow* window, GLFWmonitor* monitor, PixelSize 
 }
 
 void GlWindow::makeCurrent() {
-    glfwMakeContextCurrent(window);
+    if (lender != nullptr) {
+        makeCurrentWithContextOf(window, lender);
+    } else {
+        glfwMakeContextCurrent(window);
+    }
 }
 
 void GlWindow::present() {
@@ -137,16 +153,23 @@ void GlWindow::requestClose() {
     glfwSetWindowShouldClose(window, GLFW_TRUE);
 }
 
+// A window hidden in place of its destruction has no GlWindow left to tell.
 void GlWindow::onWindowSize(GLFWwindow* window, int width, int height) {
-    from(window)->size = {width, height};
+    if (GlWindow* opened = from(window)) {
+        opened->size = {width, height};
+    }
 }
 
 void GlWindow::onKey(GLFWwindow* window, int, int, int, int) {
-    from(window)->conduct.onInput();
+    if (GlWindow* opened = from(window)) {
+        opened->conduct.onInput();
+    }
 }
 
 void GlWindow::onMouseButton(GLFWwindow* window, int, int, int) {
-    from(window)->conduct.onInput();
+    if (GlWindow* opened = from(window)) {
+        opened->conduct.onInput();
+    }
 }
 
 // Monitors that come and go may move the others on the desktop. A window whose monitor is gone is

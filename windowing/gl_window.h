@@ -27,8 +27,9 @@ struct WindowConduct {
 class GlWindow {
   public:
     // A full-screen window on the monitor (a plain one when the monitor has no handle), titled
-    // "Emberveil", at the given size. With share, the two contexts share their GL objects, so
-    // that one scene draws in both, and the new window has no depth or stencil buffer.
+    // "Emberveil", at the given size. With share, the new window draws with share's context
+    // where the platform allows it, or else with a context that shares its GL objects, so that
+    // one scene draws in both; it has no depth or stencil buffer.
     static GlWindow* openFullScreen(const Monitor& monitor, PixelSize size,
                                     const WindowConduct& conduct, const GlWindow* share = nullptr);
     // An ordinary resizable window on the desktop, titled "Emberveil".
@@ -41,12 +42,14 @@ class GlWindow {
 
     // The open functions give nullptr, after the library has reported why, when they fail.
 
-    // Destroys the window, or hands an adopted one back to its owner.
+    // Destroys the window, or hands an adopted one back to its owner. A window whose context others
+    // still draw with is only hidden, so that their drawing goes on.
     ~GlWindow();
 
     GlWindow(const GlWindow&) = delete;
     GlWindow& operator=(const GlWindow&) = delete;
 
+    // Makes the window the target of the GL calls that follow.
     void makeCurrent();
     // Shows the frame drawn since the last one.
     void present();
@@ -77,6 +80,9 @@ class GlWindow {
     static void onScroll(GLFWwindow* window, double x, double y);
 
     GLFWwindow* window;
+    // The library window whose context this one draws with, if not its own. It outlives its
+    // GlWindow while this one draws with it.
+    GLFWwindow* lender = nullptr;
     GLFWmonitor* monitor;
     PixelSize size;
     WindowConduct conduct;

@@ -3,7 +3,8 @@
 # monitor's size, and leaves none of the desktop showing; pointer motion within and across the
 # monitors leaves it running, and a key ends it with exit code 0 within a second. Under Wine the
 # second monitor also sits left of the primary, at negative Windows coordinates, and the user's
-# setting turns it black. Natively a monitor switched off while the saver runs leaves it running.
+# setting turns it black. Natively a monitor switched off while the saver runs, the second or the
+# primary, leaves it running on the other.
 source "$(dirname "$0")/lib.sh"
 
 # monitor_area NAME: prints "WIDTH HEIGHT X Y" of the monitor.
@@ -87,18 +88,26 @@ if [ "$EMBERVEIL_RUNNER" = wine ]; then
     [ "$EXIT_STATUS" -eq 0 ] || fail "a click on the black monitor gave exit code $EXIT_STATUS"
     wine reg delete 'HKCU\Software\Lumencrest\Emberveil' /f >/dev/null 2>&1
 else
-    # A monitor switched off while the saver runs: the saver goes on, on the primary.
-    start_monitors_display --right-of
-    start_covering unplugged
-    xrandr --output DUMMY1 --off
-    sleep 1
-    running "$unplugged_pid" || fail "switching a monitor off ended the saver"
-    screenshot "$E2E_DIR/unplugged.png"
-    sleep 0.5
-    screenshot "$E2E_DIR/unplugged-later.png"
-    expect_fire_on_screen "$E2E_DIR/unplugged.png" "$E2E_DIR/unplugged-later.png" \
-        $(monitor_area DUMMY0)
-    expect_key_ends unplugged
-    no_message_shown unplugged
+    # A monitor switched off while the saver runs, the second or the primary: the saver goes on
+    # on the other, wherever the desktop moves it.
+    for gone in DUMMY1 DUMMY0; do
+        [ "$gone" = DUMMY1 ] && kept=DUMMY0 || kept=DUMMY1
+        start_monitors_display --right-of
+        start_covering "off$gone"
+        pid_var="off${gone}_pid"
+        xrandr --output "$gone" --off
+        sleep 1
+        running "${!pid_var}" || fail "switching $gone off ended the saver"
+        screenshot "$E2E_DIR/off$gone.png"
+        sleep 0.5
+        screenshot "$E2E_DIR/off$gone-later.png"
+        expect_fire_on_screen "$E2E_DIR/off$gone.png" "$E2E_DIR/off$gone-later.png" \
+            $(monitor_area "$kept")
+        read -r width height x y < <(monitor_area "$kept")
+        xdotool mousemove $((x + width / 2)) $((y + height / 2))
+        expect_key_ends "off$gone"
+        no_message_shown "off$gone"
+        stop_display
+    done
 fi
 log "ok"
