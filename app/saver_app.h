@@ -36,9 +36,12 @@ class SaverApp {
     void initWindowing();
     void computeWindowSize();
     void openWindow();
+    void adoptParent(const windowing::WindowConduct& conduct);
     void openOtherMonitorWindows(const windowing::WindowConduct& conduct);
     void initGlState();
 
     // The size the window opens at, from computeWindowSize.
     PixelSize startSize;
+    // Whether the preview's parent was a window whose size could be read at the start.
+    bool parentReadAtStart = false;
 };

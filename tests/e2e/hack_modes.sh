@@ -7,15 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 
-# expect_quiet_end NAME MILLISECONDS START: the saver started as NAME ends with exit code 0 within
-# MILLISECONDS of START and has said nothing on standard error.
-expect_quiet_end() {
-    local pid_var="${1}_pid"
-    ended_within "${!pid_var}" "$2" "$3"
-    [ "$EXIT_STATUS" -eq 0 ] || fail "$1 ended with exit code $EXIT_STATUS"
-    no_message_shown "$1"
-}
-
 # Help and version are printed without a display, so they cannot blank the screen.
 for line in "--help" "-h"; do
     DISPLAY=:bogus run_saver help "$line"
