@@ -32,6 +32,12 @@ bool fullScreen(SaverMode mode) {
     return mode == SaverMode::Fullscreen || mode == SaverMode::None;
 }
 
+// 60 Hz where the library cannot tell.
+double refreshPeriodOf(const windowing::GlWindow& window) {
+    int rate = window.refreshRate();
+    return 1.0 / (rate > 0 ? rate : 60);
+}
+
 // The preview's ordinary end, as the stop rule would have found it: no message, and the adopted
 // window handed back on the way out.
 [[noreturn]] void endPreview() {
@@ -120,6 +126,7 @@ void SaverApp::openWindow() {
     if (window == nullptr) {
         platform::failFatally("Failed to open window");
     }
+    refreshPeriod = refreshPeriodOf(*window);
 }
 
 // The settings dialog destroys or disables its pane whenever the user moves on, also while a
@@ -177,6 +184,7 @@ bool SaverApp::dropWindowsOfLostMonitors() {
         otherWindows.erase(otherWindows.begin());
         window->makeCurrent();
         setSwapInterval(1);
+        refreshPeriod = refreshPeriodOf(*window);
     }
     return true;
 }

@@ -27,6 +27,9 @@ class SaverApp {
     std::vector<windowing::GlWindow*> otherWindows;
     bool fireOnOtherMonitors = true;
     ScreensaverArgs* args;
+    // Seconds between two refreshes of the display that the main window is on: frames come no
+    // faster, whether or not its swaps wait for the display.
+    double refreshPeriod = 0.0;
 
     // Gives up the windows whose monitors have been disconnected; the saver goes on with the
     // others. False once no window is left.
