@@ -12,6 +12,27 @@ bool isSwitch(const std::string& arg, const char* name) {
     return arg == std::string("-") + name || arg == std::string("--") + name;
 }
 
+// Reads a whole number that is all digits of the base; false for anything else, overflow included.
+bool readPlainNumber(const char* text, int base, unsigned long long* value) {
+    // strtoull would take leading blanks and a sign as well.
+    if (!std::isxdigit(static_cast<unsigned char>(*text))) {
+        return false;
+    }
+    errno = 0;
+    char* end = nullptr;
+    *value = std::strtoull(text, &end, base);
+    return errno == 0 && *end == '\0';
+}
+
+// The microseconds of --delay as seconds; 0 for anything but a whole number.
+double parseDelay(const char* text) {
+    unsigned long long microseconds = 0;
+    if (!readPlainNumber(text, 10, &microseconds)) {
+        return 0.0;
+    }
+    return static_cast<double>(microseconds) / 1e6;
+}
+
 } // namespace
 
 platform::NativeWindowHandle parseWindowId(const char* text) {
@@ -23,14 +44,8 @@ platform::NativeWindowHandle parseWindowId(const char* text) {
         base = 16;
         text += 2;
     }
-    // strtoull would take leading blanks and a sign as well.
-    if (!std::isxdigit(static_cast<unsigned char>(*text))) {
-        return 0;
-    }
-    errno = 0;
-    char* end = nullptr;
-    unsigned long long value = std::strtoull(text, &end, base);
-    if (errno != 0 || *end != '\0' || value > 0xFFFFFFFFull) {
+    unsigned long long value = 0;
+    if (!readPlainNumber(text, base, &value) || value > 0xFFFFFFFFull) {
         return 0;
     }
     return static_cast<platform::NativeWindowHandle>(value);
@@ -41,6 +56,7 @@ HackArgs parseHackArgs(const std::vector<std::string>& args, const char* screens
     bool help = false;
     bool version = false;
     bool fps = false;
+    double delay = 0.0;
     Target target = Target::None;
     platform::NativeWindowHandle windowId = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -51,6 +67,8 @@ HackArgs parseHackArgs(const std::vector<std::string>& args, const char* screens
             version = true;
         } else if (isSwitch(arg, "fps")) {
             fps = true;
+        } else if (isSwitch(arg, "delay")) {
+            delay = i + 1 < args.size() ? parseDelay(args[++i].c_str()) : 0.0;
         } else if (isSwitch(arg, "root")) {
             target = Target::Root;
         } else if (isSwitch(arg, "window")) {
@@ -72,6 +90,7 @@ HackArgs parseHackArgs(const std::vector<std::string>& args, const char* screens
     hack.request = HackRequest::Run;
     hack.saver.hackConventions = true;
     hack.saver.showFrameRate = fps;
+    hack.saver.frameDelay = delay;
     if (target == Target::Window) {
         hack.saver.mode = SaverMode::Windowed;
         return hack;
@@ -81,8 +100,8 @@ HackArgs parseHackArgs(const std::vector<std::string>& args, const char* screens
     if (target == Target::WindowId) {
         hack.saver.parent = windowId;
     } else {
-        hack.saver.parent =
-            screensaverWindow != nullptr ? parseWindowId(screensaverWindow) : rootWindow();
+        bool unset = screensaverWindow == nullptr || *screensaverWindow == '\0';
+        hack.saver.parent = unset ? rootWindow() : parseWindowId(screensaverWindow);
     }
     return hack;
 }

@@ -23,9 +23,10 @@ struct HackArgs {
 // Reads the arguments (without the program name) by the conventions that display modes of the X11
 // screen-saver daemon follow: --root, --window-id <id> and --window, each with one or two dashes,
 // --help or -h, and --version. The last of the first three decides; help and version win over
-// them. --fps (or -fps) adds the frame rate to a line that holds one of the first three. Any
-// other option is ignored. screensaverWindow is the value of XSCREENSAVER_WINDOW, or
-// nullptr when it is unset; rootWindow is asked only when --root finds it unset.
+// them. On a line that holds one of the first three, --fps (or -fps) adds the frame rate and
+// --delay <microseconds> (or -delay) a pause between frames. Any other option is ignored.
+// screensaverWindow is the value of XSCREENSAVER_WINDOW, or nullptr when it is unset; empty counts
+// as unset. rootWindow is asked only when --root finds it unset.
 HackArgs parseHackArgs(const std::vector<std::string>& args, const char* screensaverWindow,
                        platform::NativeWindowHandle (*rootWindow)());
 

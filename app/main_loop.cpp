@@ -1,5 +1,6 @@
 #include "app/main_loop.h"
 
+#include "app/frame_pacer.h"
 #include "app/preview_report.h"
 #include "app/process_state.h"
 #include "platform/native_window.h"
@@ -7,6 +8,8 @@
 #include "scene/scene.h"
 #include "windowing/library.h"
 
+#include <chrono>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -59,9 +62,11 @@ void runMainLoop() {
     const ScreensaverArgs& args = *currentApp->args;
     FrameRateDisplay* frameRate =
         args.showFrameRate ? new FrameRateDisplay(windowing::libraryTime) : nullptr;
+    FramePacer pacer(args.frameDelay);
     bool keepRunning = true;
     bool firstFrame = true;
     do {
+        double frameStart = windowing::libraryTime();
         if (frameRate != nullptr) {
             frameRate->startFrame();
         }
@@ -78,6 +83,11 @@ void runMainLoop() {
         for (windowing::GlWindow* window : allWindows()) {
             window->present();
         }
+        // Where swaps do not wait for the display, nothing else would keep the loop from
+        // drawing frames that no display shows.
+        double frameEnd = windowing::libraryTime();
+        std::this_thread::sleep_for(std::chrono::duration<double>(
+            pacer.waitAfterFrame(frameStart, frameEnd, currentApp->refreshPeriod)));
         windowing::pollEvents();
         if (!currentApp->dropWindowsOfLostMonitors()) {
             return;

@@ -6,6 +6,7 @@
 #include "platform/native_window.h"
 #include "platform/os_version.h"
 #include "platform/user_setting.h"
+#include "windowing/held_errors.h"
 #include "windowing/library.h"
 #include "windowing/monitor.h"
 
@@ -29,6 +30,19 @@ bool fireOnEveryMonitor() {
 
 bool fullScreen(SaverMode mode) {
     return mode == SaverMode::Fullscreen || mode == SaverMode::None;
+}
+
+// 60 Hz where the library cannot tell.
+double refreshPeriodOf(const windowing::GlWindow& window) {
+    int rate = window.refreshRate();
+    return 1.0 / (rate > 0 ? rate : 60);
+}
+
+// The preview's ordinary end, as the stop rule would have found it: no message, and the adopted
+// window handed back on the way out.
+[[noreturn]] void endPreview() {
+    windowing::stopLibrary();
+    std::exit(0);
 }
 
 } // namespace
@@ -69,18 +83,17 @@ void SaverApp::initWindowing() {
 
 void SaverApp::computeWindowSize() {
     PixelSize parentClient;
-    bool parentRead = false;
     PixelSize primaryMode;
     int osVersion = osVersionNumber();
     if (args->mode == SaverMode::Preview) {
         platform::ClientSize client;
-        parentRead = platform::readClientSize(args->parent, &client);
+        parentReadAtStart = platform::readClientSize(args->parent, &client);
         parentClient = {client.width, client.height};
     } else if (osVersion >= 60) {
         primaryMode = {primaryModeSize(0), primaryModeSize(1)};
     }
-    startSize =
-        chooseWindowSize(args->mode, osVersion, &primaryMode, parentRead ? &parentClient : nullptr);
+    startSize = chooseWindowSize(args->mode, osVersion, &primaryMode,
+                                 parentReadAtStart ? &parentClient : nullptr);
 }
 
 void SaverApp::openWindow() {
@@ -96,7 +109,7 @@ void SaverApp::openWindow() {
     conduct.showIcon = !(args->hackConventions && args->mode == SaverMode::Preview);
 
     if (args->mode == SaverMode::Preview) {
-        window = windowing::GlWindow::adopt(args->parent, startSize, conduct);
+        adoptParent(conduct);
     } else if (args->mode == SaverMode::Windowed) {
         window = windowing::GlWindow::openOnDesktop(startSize, conduct);
     } else {
@@ -112,6 +125,20 @@ void SaverApp::openWindow() {
     }
     if (window == nullptr) {
         platform::failFatally("Failed to open window");
+    }
+    refreshPeriod = refreshPeriodOf(*window);
+}
+
+// The settings dialog destroys or disables its pane whenever the user moves on, also while a
+// preview starts: a pane that goes away while its window is set up ends the preview quietly, and
+// the library's complaints about the vanished window are dropped. Otherwise they go on, and a
+// parent that was no window from the start fails as any window that cannot be opened.
+void SaverApp::adoptParent(const windowing::WindowConduct& conduct) {
+    windowing::HeldErrors errors;
+    window = windowing::GlWindow::adopt(args->parent, startSize, conduct);
+    if (parentReadAtStart && !platform::isWindowEnabled(args->parent)) {
+        errors.forget();
+        endPreview();
     }
 }
 
@@ -158,6 +185,7 @@ bool SaverApp::dropWindowsOfLostMonitors() {
         window = otherWindows.front();
         otherWindows.erase(otherWindows.begin());
         window->makeCurrent();
+        refreshPeriod = refreshPeriodOf(*window);
     }
     return true;
 }

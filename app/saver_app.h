@@ -27,6 +27,9 @@ class SaverApp {
     std::vector<windowing::GlWindow*> otherWindows;
     bool fireOnOtherMonitors = true;
     ScreensaverArgs* args;
+    // Seconds between two refreshes of the display that the main window is on: frames come no
+    // faster, whether or not its swaps wait for the display.
+    double refreshPeriod = 0.0;
 
     // Gives up the windows whose monitors have been disconnected; the saver goes on with the
     // others. False once no window is left.
@@ -36,9 +39,12 @@ class SaverApp {
     void initWindowing();
     void computeWindowSize();
     void openWindow();
+    void adoptParent(const windowing::WindowConduct& conduct);
     void openOtherMonitorWindows(const windowing::WindowConduct& conduct);
     void initGlState();
 
     // The size the window opens at, from computeWindowSize.
     PixelSize startSize;
+    // Whether the preview's parent was a window whose size could be read at the start.
+    bool parentReadAtStart = false;
 };

@@ -24,6 +24,8 @@ struct ScreensaverArgs {
     bool hackConventions = false;
     // The daemon's --fps: the frame rate and load drawn over the picture, bottom left.
     bool showFrameRate = false;
+    // The daemon's --delay: the least pause between two frames, in seconds.
+    double frameDelay = 0.0;
 };
 
 // Reads the switches "/p <handle>", "/s" and "/c" anywhere in the line; never fails.

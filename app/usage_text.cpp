@@ -4,7 +4,7 @@
 
 const char kUsageText[] =
     "Usage: emberveil [/s | /p <id> | /c]\n"
-    "       emberveil [--root | --window-id <id> | --window] [--fps]\n"
+    "       emberveil [--root | --window-id <id> | --window] [--fps] [--delay <us>]\n"
     "       emberveil [--help | --version]\n"
     "\n"
     "Emberveil draws a burning fire.\n"
@@ -22,13 +22,17 @@ const char kUsageText[] =
     "  --window          an ordinary 1280x720 window; closing it ends the saver\n"
     "  --fps             with one of the three above: the frames per second and the\n"
     "                    share of the time spent drawing, bottom left, once a second\n"
+    "  --delay <us>      with one of the three above: a pause of this many microseconds\n"
+    "                    between frames; anything but a whole number means 0. Frames never\n"
+    "                    come faster than the display refreshes, with or without it\n"
     "  --help, -h        print this text\n"
     "  --version         print the version\n"
-    "A command line that holds any of these but --fps is read this way, and its other options\n"
-    "are ignored. The daemon owns input: keys and buttons do not end the saver, SIGTERM does.\n"
+    "A command line that holds any of these but --fps and --delay is read this way, and its\n"
+    "other options are ignored. The daemon owns input: keys and buttons do not end the saver,\n"
+    "SIGTERM does.\n"
     "\n"
     "Environment:\n"
-    "  XSCREENSAVER_WINDOW  the window --root draws into, in decimal or 0x hex\n"
+    "  XSCREENSAVER_WINDOW  the window --root draws into, in decimal or 0x hex; empty is unset\n"
     "\n"
     "Exit status: 0, however the saver ends.\n";
 

@@ -9,7 +9,7 @@ fi
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$root/build/linux}" && pwd)"
-for tool in bench/frame_cost_bench bench/startup_probe app/emberveil; do
+for tool in bench/frame_cost_bench bench/startup_probe app/emberveil tests/support/preview_host; do
     if [[ ! -x "$build/$tool" ]]; then
         echo "missing $build/$tool: build the native preset first" >&2
         exit 1
@@ -18,6 +18,9 @@ done
 
 echo "== frame cost (targets: fire <= 1.15 x baseline; with --fps <= 1.02 x without)"
 "$build/bench/frame_cost_bench"
+
+echo "== CPU use of the saver: a 152x112 preview for 30 s (target <= 0.15 of a core), full screen"
+"$root/bench/saver_cpu.sh" "$build/app/emberveil" "$build/tests/support/preview_host"
 
 echo "== start-up to first presented frame (target <= 300 ms), five runs"
 # The model reader's progress lines go to standard output as well; only the figure is kept.

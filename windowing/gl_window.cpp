@@ -141,6 +141,12 @@ void GlWindow::present() {
     glfwSwapBuffers(window);
 }
 
+int GlWindow::refreshRate() const {
+    GLFWmonitor* shownOn = monitor != nullptr ? monitor : glfwGetPrimaryMonitor();
+    const GLFWvidmode* mode = shownOn != nullptr ? glfwGetVideoMode(shownOn) : nullptr;
+    return mode != nullptr ? mode->refreshRate : 0;
+}
+
 bool GlWindow::escapeHeld() const {
     return glfwGetKey(window, GLFW_KEY_ESCAPE) != GLFW_RELEASE;
 }

@@ -57,6 +57,9 @@ class GlWindow {
     PixelSize drawingSize() const { return size; }
     bool escapeHeld() const;
     bool closeRequested() const;
+    // The refresh rate of the monitor the window is full screen on, or else of the primary
+    // monitor; 0 where the library cannot tell.
+    int refreshRate() const;
     // True once the monitor the window was full-screen on has been disconnected; the library has
     // then made it an ordinary window somewhere on the others.
     bool monitorLost() const { return lost; }

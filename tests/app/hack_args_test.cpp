@@ -35,6 +35,8 @@ TEST(HackArgs, RootTakesTheDaemonsWindowOrElseTheRootWindow) {
     expectRun(parse({"--root"}, "4194311"), SaverMode::Preview, 4194311);
     expectRun(parse({"-root"}, "0x40000b"), SaverMode::Preview, 0x40000b);
     expectRun(parse({"--root"}), SaverMode::Preview, kRoot);
+    // Empty is unset, as the daemon's own display modes read it.
+    expectRun(parse({"--root"}, ""), SaverMode::Preview, kRoot);
     // A variable that names no window is not the root window.
     expectRun(parse({"--root"}, "window"), SaverMode::Preview, 0);
 }
@@ -55,6 +57,18 @@ TEST(HackArgs, FpsShowsTheFrameRateOfAnyWindowSwitch) {
     EXPECT_TRUE(parse({"--window-id", "5", "-fps"}).saver.showFrameRate);
     EXPECT_FALSE(parse({"--root"}).saver.showFrameRate);
     EXPECT_FALSE(parse({"--root", "--fps-", "---fps"}).saver.showFrameRate);
+}
+
+TEST(HackArgs, DelayIsThePauseBetweenFramesInMicroseconds) {
+    EXPECT_DOUBLE_EQ(parse({"--root", "--delay", "30000"}).saver.frameDelay, 0.03);
+    EXPECT_DOUBLE_EQ(parse({"-delay", "2500000", "-window"}).saver.frameDelay, 2.5);
+    EXPECT_EQ(parse({"--root"}).saver.frameDelay, 0.0);
+    // The value is the next argument whatever it looks like; anything but digits means none.
+    for (const char* value : {"0", "-30000", "+5", "0x10", "3e4", "1.5", "", "--root"}) {
+        EXPECT_EQ(parse({"--window", "--delay", value}).saver.frameDelay, 0.0) << value;
+    }
+    EXPECT_EQ(parse({"--window", "--delay"}).saver.frameDelay, 0.0);
+    EXPECT_EQ(parse({"--delay", "30000"}).request, HackRequest::NotAHackLine);
 }
 
 TEST(HackArgs, HelpAndVersionWinOverEverythingElse) {

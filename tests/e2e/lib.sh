@@ -330,6 +330,21 @@ no_message_shown() {
     fi
 }
 
+# expect_quiet_end NAME MILLISECONDS START: the program started as NAME ends with exit code 0
+# within MILLISECONDS of START (from now_ms) and has shown no message. A message box would hold it
+# under Wine: once the time is up, one is looked for before anything else is said.
+expect_quiet_end() {
+    local pid_var="${1}_pid"
+    local pid=${!pid_var}
+    while running "$pid" && [ $(($(now_ms) - $3)) -le "$2" ]; do
+        sleep 0.02
+    done
+    running "$pid" && no_message_shown "$1"
+    ended_within "$pid" "$2" "$3"
+    [ "$EXIT_STATUS" -eq 0 ] || fail "$1 ended with exit code $EXIT_STATUS"
+    no_message_shown "$1"
+}
+
 # count_pixels FILE GEOMETRY "R,G,B" FUZZ: how many pixels of the region lie within FUZZ (a
 # percentage of the colour distance) of the colour.
 count_pixels() {

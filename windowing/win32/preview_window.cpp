@@ -2,42 +2,9 @@
 
 #define GLFW_EXPOSE_NATIVE_WIN32
 #include "windowing/glfw_adopt.h"
-
-#include <string>
-#include <utility>
-#include <vector>
+#include "windowing/held_errors.h"
 
 namespace {
-
-// Errors of an attempt that another attempt may still make good: kept back while it runs, and
-// passed on to the error callback that was installed before only if every attempt fails.
-class HeldErrors {
-  public:
-    HeldErrors() : previous(glfwSetErrorCallback(hold)) {}
-    ~HeldErrors() { glfwSetErrorCallback(previous); }
-
-    HeldErrors(const HeldErrors&) = delete;
-    HeldErrors& operator=(const HeldErrors&) = delete;
-
-    void passOn() {
-        for (const auto& [code, description] : held) {
-            if (previous != nullptr) {
-                previous(code, description.c_str());
-            }
-        }
-        held.clear();
-    }
-
-  private:
-    static void hold(int code, const char* description) {
-        held.emplace_back(code, description != nullptr ? description : "");
-    }
-
-    static std::vector<std::pair<int, std::string>> held;
-    GLFWerrorfun previous;
-};
-
-std::vector<std::pair<int, std::string>> HeldErrors::held;
 
 constexpr wchar_t kPreviewClassName[] = L"EmberveilPreview";
 
@@ -71,7 +38,7 @@ HWND createPreviewChild(HWND parent) {
 // context.
 GLFWwindow* adoptPreviewWindow(platform::NativeWindowHandle parent) {
     HWND parentWindow = reinterpret_cast<HWND>(parent);
-    HeldErrors errors;
+    windowing::HeldErrors errors;
     GLFWwindow* window = glfwAdoptNativeWindow(parentWindow, nullptr);
     if (window == nullptr) {
         HWND child = createPreviewChild(parentWindow);
@@ -82,8 +49,10 @@ GLFWwindow* adoptPreviewWindow(platform::NativeWindowHandle parent) {
             }
         }
     }
-    if (window == nullptr) {
-        errors.passOn();
+    // The first attempt's errors do not matter once the second has made it good; when both fail,
+    // they all go on.
+    if (window != nullptr) {
+        errors.forget();
     }
     return window;
 }

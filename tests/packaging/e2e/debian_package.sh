@@ -50,9 +50,13 @@ xmllint --noout "$config" || fail "the settings file does not parse"
 [ "$(xmllint --xpath 'string(/screensaver/@name)' "$config")" = emberveil ] || fail "settings name"
 [ "$(xmllint --xpath 'string(/screensaver/@gl)' "$config")" = yes ] || fail "not marked as GL"
 [ "$(xmllint --xpath 'string(/screensaver/command/@arg)' "$config")" = --root ] || fail "no --root"
-# The settings tool offers the frame rate as the daemon's own modes do.
+# The settings tool offers the frame rate as the daemon's own GL modes do: a checkbox to show it
+# and a slider for the pause between frames.
 [ "$(xmllint --xpath 'string(/screensaver/boolean[@id="showfps"][@_label="Show frame rate"]/@arg-set)' \
     "$config")" = --fps ] || fail "no \"Show frame rate\" checkbox for --fps"
+slider=$(xmllint --xpath 'string(/screensaver/number[@id="delay"][@type="slider"][@_label="Frame rate"]
+    [@low="0"][@high="100000"][@default="30000"][@convert="invert"]/@arg)' "$config")
+[ "$slider" = "--delay %" ] || fail "no \"Frame rate\" slider for --delay: \"$slider\""
 [ -n "$(xmllint --xpath 'normalize-space(/screensaver/_description)' "$config")" ] ||
     fail "no description"
 

@@ -5,6 +5,10 @@
 // one a line, and answers each:
 //   disable  EnableWindow(pane, FALSE)             -> "disabled"
 //   destroy  DestroyWindow(pane)                   -> "destroyed"
+//   destroy-after-adoption <ms>
+//            waits until another program starts to draw into the pane (the windowing library's
+//            property on it, or a child window in it), then <ms> milliseconds, then destroys it
+//                                                  -> "destroyed", or "not adopted" after 30 s
 //   check    whether the pane is as it was made    -> "pane intact" or "pane changed: <what>"
 //   quit     ends the process on the spot, windows and all
 // The end of input ends it as well.
@@ -65,13 +69,38 @@ void run(const std::string& command) {
     }
 }
 
+void post(const char* command) {
+    PostMessageW(host, kCommandMessage, 0, reinterpret_cast<LPARAM>(_strdup(command)));
+}
+
+// The moment a saver starts to draw into the pane, seen by polling: no message tells its owner.
+bool awaitAdoption() {
+    for (int polls = 0; polls < 30000; ++polls) {
+        if (GetPropW(pane, L"GLFW") != nullptr || GetWindow(pane, GW_CHILD) != nullptr) {
+            return true;
+        }
+        Sleep(1);
+    }
+    return false;
+}
+
 // Standard input blocks, so it is read on a thread of its own; the windows stay with the thread
-// that pumps their messages.
+// that pumps their messages, which keeps serving them while this one waits for a moment.
 DWORD WINAPI readCommands(LPVOID) {
+    constexpr char kDestroyAfterAdoption[] = "destroy-after-adoption ";
     char line[256];
     while (std::fgets(line, sizeof line, stdin) != nullptr) {
         line[std::strcspn(line, "\r\n")] = '\0';
-        PostMessageW(host, kCommandMessage, 0, reinterpret_cast<LPARAM>(_strdup(line)));
+        if (std::strncmp(line, kDestroyAfterAdoption, sizeof kDestroyAfterAdoption - 1) == 0) {
+            if (!awaitAdoption()) {
+                reply("not adopted");
+                continue;
+            }
+            Sleep(static_cast<DWORD>(std::atoi(line + sizeof kDestroyAfterAdoption - 1)));
+            post("destroy");
+        } else {
+            post(line);
+        }
     }
     PostMessageW(host, kCommandMessage, 0, 0);
     return 0;

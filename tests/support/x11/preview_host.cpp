@@ -6,12 +6,17 @@
 // commands on standard input, one a line, and answers each:
 //   disable  unmaps the pane                           -> "disabled"
 //   destroy  destroys the pane                         -> "destroyed"
+//   destroy-after-adoption <ms>
+//            waits until another client selects events on the pane, as the windowing library
+//            does when it starts to adopt it, then <ms> milliseconds, then destroys the pane
+//                                                      -> "destroyed", or "not adopted" after 30 s
 //   check    whether the pane is as it was made        -> "pane intact" or "pane changed: <what>"
 //   quit     ends the process on the spot, windows and all
 // The end of input ends it as well.
 #include <X11/Xlib.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unistd.h>
@@ -47,6 +52,19 @@ void check() {
     }
 }
 
+// The moment a saver starts to draw into the pane, seen by polling: no event tells another client.
+bool awaitAdoption() {
+    for (int polls = 0; polls < 30000; ++polls) {
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(display, pane, &attributes);
+        if (attributes.all_event_masks != attributes.your_event_mask) {
+            return true;
+        }
+        usleep(1000);
+    }
+    return false;
+}
+
 void run(const std::string& command) {
     if (command == "disable") {
         XUnmapWindow(display, pane);
@@ -56,6 +74,13 @@ void run(const std::string& command) {
         XDestroyWindow(display, pane);
         XSync(display, False);
         reply("destroyed");
+    } else if (command.rfind("destroy-after-adoption ", 0) == 0) {
+        if (!awaitAdoption()) {
+            reply("not adopted");
+            return;
+        }
+        usleep(static_cast<useconds_t>(std::atoi(command.c_str() + 23)) * 1000);
+        run("destroy");
     } else if (command == "check") {
         check();
     } else if (command == "quit") {
