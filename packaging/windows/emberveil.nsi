@@ -102,6 +102,9 @@ Section "Uninstall"
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ; The saver's own settings, and the maker's key once nothing else is left in it.
+    DeleteRegKey HKCU "Software\${PUBLISHER}\${PRODUCT}"
+    DeleteRegKey /ifempty HKCU "Software\${PUBLISHER}"
 
     ; The user's choice of another screen saver since is theirs to keep.
     ReadRegStr $0 HKCU "${DESKTOP_KEY}" "SCRNSAVE.EXE"

@@ -73,8 +73,12 @@ expect_installed
     fail "/SETSAVER=yes did not set the screen saver"
 [ "$(reg_value "$desktop_key" ScreenSaveActive)" = 1 ] || fail "the screen saver is not on"
 cp "$program_dir/Uninstall.exe" "$E2E_DIR/prefix/drive_c/spare-uninstall.exe"
+wine reg add 'HKCU\Software\Lumencrest\Emberveil' /v FireOnEveryMonitor /t REG_DWORD /d 0 /f \
+    >/dev/null 2>&1 </dev/null || fail "could not write the saver's setting"
 uninstall
 expect_nothing_left
+[ -z "$(reg_value 'HKCU\Software\Lumencrest\Emberveil' FireOnEveryMonitor)" ] ||
+    fail "the saver's setting was left behind"
 [ -z "$(reg_value "$desktop_key" SCRNSAVE.EXE)" ] || fail "the screen saver still points at Emberveil"
 
 # A second uninstall finds nothing to do and does no harm.
