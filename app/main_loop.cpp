@@ -10,7 +10,6 @@
 
 #include <chrono>
 #include <thread>
-#include <vector>
 
 namespace {
 
@@ -19,27 +18,25 @@ FrameInput frameFor(const windowing::GlWindow& window, float time) {
     return frameInput(size.width, size.height, time);
 }
 
-// Every window of the saver, the one whose swap waits for the display last.
-std::vector<windowing::GlWindow*> allWindows() {
-    std::vector<windowing::GlWindow*> windows = currentApp->otherWindows;
-    windows.push_back(currentApp->window);
-    return windows;
+// Runs ask on every window of the saver, the one whose swap waits for the display last.
+template <typename Ask> void forEachWindow(Ask ask) {
+    for (windowing::GlWindow* other : currentApp->otherWindows) {
+        ask(*other);
+    }
+    ask(*currentApp->window);
 }
 
 // Whatever ends one window's saver ends them all.
 bool anyWindow(bool (windowing::GlWindow::*asks)() const) {
-    for (windowing::GlWindow* window : allWindows()) {
-        if ((window->*asks)()) {
-            return true;
-        }
-    }
-    return false;
+    bool any = false;
+    forEachWindow([&](const windowing::GlWindow& window) { any = any || (window.*asks)(); });
+    return any;
 }
 
 } // namespace
 
-// The other monitors' windows draw first, each in its own context, and the main window's context
-// is current again for its own frame; a lone window's context simply stays current.
+// The other monitors' windows draw first, each made current in turn, and the main window is
+// current again for its own frame; a lone window simply stays current.
 void tick() {
     auto time = static_cast<float>(windowing::libraryTime());
     const SaverApp& app = *currentApp;
@@ -80,9 +77,7 @@ void runMainLoop() {
             reportFirstPreviewFrame(args.parent, size.width, size.height);
         }
         firstFrame = false;
-        for (windowing::GlWindow* window : allWindows()) {
-            window->present();
-        }
+        forEachWindow([](windowing::GlWindow& window) { window.present(); });
         // Where swaps do not wait for the display, nothing else would keep the loop from
         // drawing frames that no display shows.
         double frameEnd = windowing::libraryTime();

@@ -113,14 +113,15 @@ void SaverApp::openWindow() {
     } else if (args->mode == SaverMode::Windowed) {
         window = windowing::GlWindow::openOnDesktop(startSize, conduct);
     } else {
+        // The primary monitor comes first; without any, the window is a plain one.
+        std::vector<windowing::Monitor> monitors = windowing::allMonitors();
+        windowing::Monitor primary = monitors.empty() ? windowing::Monitor{} : monitors.front();
         // One full-screen window takes the focus from another, which would then give way.
-        bool severalMonitors = fullScreen(args->mode) && windowing::allMonitors().size() > 1;
+        bool severalMonitors = fullScreen(args->mode) && monitors.size() > 1;
         conduct.iconifyOnFocusLoss = !severalMonitors;
-        windowing::Monitor primary;
-        windowing::primaryMonitor(&primary);
         window = windowing::GlWindow::openFullScreen(primary, startSize, conduct);
         if (window != nullptr && severalMonitors) {
-            openOtherMonitorWindows(conduct);
+            openOtherMonitorWindows(monitors, conduct);
         }
     }
     if (window == nullptr) {
@@ -144,9 +145,9 @@ void SaverApp::adoptParent(const windowing::WindowConduct& conduct) {
 
 // Each monitor gets its own fire, drawn for its own size as if it were the only one. A monitor
 // whose window cannot be opened stays as it is; the library has said why.
-void SaverApp::openOtherMonitorWindows(const windowing::WindowConduct& conduct) {
+void SaverApp::openOtherMonitorWindows(const std::vector<windowing::Monitor>& monitors,
+                                       const windowing::WindowConduct& conduct) {
     fireOnOtherMonitors = fireOnEveryMonitor();
-    std::vector<windowing::Monitor> monitors = windowing::allMonitors();
     for (auto monitor = monitors.begin() + 1; monitor != monitors.end(); ++monitor) {
         windowing::GlWindow* other = windowing::GlWindow::openFullScreen(
             *monitor, {monitor->width, monitor->height}, conduct, window);
@@ -165,15 +166,14 @@ void SaverApp::initGlState() {
 }
 
 bool SaverApp::dropWindowsOfLostMonitors() {
-    std::vector<windowing::GlWindow*> kept;
-    for (windowing::GlWindow* other : otherWindows) {
-        if (other->monitorLost()) {
-            delete other;
+    for (auto other = otherWindows.begin(); other != otherWindows.end();) {
+        if ((*other)->monitorLost()) {
+            delete *other;
+            other = otherWindows.erase(other);
         } else {
-            kept.push_back(other);
+            ++other;
         }
     }
-    otherWindows = kept;
     if (window->monitorLost()) {
         delete window;
         window = nullptr;

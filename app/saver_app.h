@@ -2,6 +2,7 @@
 
 #include "app/screensaver_args.h"
 #include "windowing/gl_window.h"
+#include "windowing/monitor.h"
 
 #include <vector>
 
@@ -40,7 +41,8 @@ class SaverApp {
     void computeWindowSize();
     void openWindow();
     void adoptParent(const windowing::WindowConduct& conduct);
-    void openOtherMonitorWindows(const windowing::WindowConduct& conduct);
+    void openOtherMonitorWindows(const std::vector<windowing::Monitor>& monitors,
+                                 const windowing::WindowConduct& conduct);
     void initGlState();
 
     // The size the window opens at, from computeWindowSize.
