@@ -1,10 +1,13 @@
 #pragma once
 
-// Sets up the scene, then draws frames, at most one per display refresh and with the pause that
-// --delay asks for between them, until Escape is held (unless the X11 daemon's conventions leave
-// input to the daemon), a window is asked to close, every monitor the saver covered is gone or, in
-// preview, the parent window stops being enabled.
-void runMainLoop();
+#include "app/saver_app.h"
 
-// One frame in every window of the saver, all at the same time for the shaders.
-void tick();
+// Sets up the scene, then draws frames on the app's screens, at most one per display refresh and
+// with the pause that --delay asks for between them, until Escape is held (unless the X11 daemon's
+// conventions leave input to the daemon), a screen is asked to close, every monitor the saver
+// covered is gone or, in preview, the parent window stops being enabled. A key or a mouse button
+// on any screen ends the process at once, where the screens note input.
+void runMainLoop(SaverApp& app);
+
+// One frame on every screen of the app, all at the same time for the shaders.
+void tick(SaverApp& app);

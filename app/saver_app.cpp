@@ -6,19 +6,15 @@
 #include "platform/native_window.h"
 #include "platform/os_version.h"
 #include "platform/user_setting.h"
+#include "windowing/gl_window.h"
 #include "windowing/held_errors.h"
 #include "windowing/library.h"
-#include "windowing/monitor.h"
+#include "windowing/library_desktop.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
-
-// Any key or button event ends the saver at once; the OS reclaims the windows and the contexts.
-void endOnInput() {
-    std::exit(0);
-}
 
 // Users whose machines cannot afford a fire on every monitor turn the others black; a missing
 // setting means a fire on each.
@@ -28,14 +24,15 @@ bool fireOnEveryMonitor() {
     return value != 0;
 }
 
-bool fullScreen(SaverMode mode) {
-    return mode == SaverMode::Fullscreen || mode == SaverMode::None;
-}
-
-// 60 Hz where the library cannot tell.
-double refreshPeriodOf(const windowing::GlWindow& window) {
-    int rate = window.refreshRate();
-    return 1.0 / (rate > 0 ? rate : 60);
+// Under the X11 daemon's conventions input belongs to the daemon, or to the user of a window on
+// the desktop, and a cursor set on the daemon's window, or on the root window, would outlive the
+// saver; an icon would stay on the daemon's window too.
+windowing::WindowConduct conductFor(const ScreensaverArgs& args) {
+    windowing::WindowConduct conduct;
+    conduct.noteInput = !args.hackConventions;
+    conduct.hideCursor = !args.hackConventions;
+    conduct.showIcon = !(args.hackConventions && args.mode == SaverMode::Preview);
+    return conduct;
 }
 
 // The preview's ordinary end, as the stop rule would have found it: no message, and the adopted
@@ -58,16 +55,15 @@ int SaverApp::osVersionNumber() {
     return osVersionNumberFromWord(platform::osVersionWord());
 }
 
-int SaverApp::primaryModeSize(int which) {
-    windowing::Monitor primary;
-    if (!windowing::primaryMonitor(&primary)) {
+int SaverApp::primaryModeSize(int which) const {
+    if (monitors.empty()) {
         return 0;
     }
-    return which == 0 ? primary.width : primary.height;
+    return which == 0 ? monitors.front().width : monitors.front().height;
 }
 
-void SaverApp::setSwapInterval(int interval) {
-    windowing::setSwapInterval(interval & 0xFF);
+int SaverApp::primaryRate() const {
+    return monitors.empty() ? 0 : monitors.front().refreshRate;
 }
 
 void SaverApp::initWindowing() {
@@ -79,9 +75,13 @@ void SaverApp::initWindowing() {
         platform::showMessageBox("Failed to initialize GLFW", "Debug",
                                  platform::MessageIcon::Information);
     }
+    desktop = new windowing::LibraryDesktop;
 }
 
+// The one read of the monitors gives the size rule its primary mode and, in every mode, the
+// display rate that paces the frames.
 void SaverApp::computeWindowSize() {
+    monitors = desktop->monitors();
     PixelSize parentClient;
     PixelSize primaryMode;
     int osVersion = osVersionNumber();
@@ -96,38 +96,25 @@ void SaverApp::computeWindowSize() {
                                  parentReadAtStart ? &parentClient : nullptr);
 }
 
+// Full screen covers every monitor. Its windows never iconify when another takes the focus: a
+// monitor may join at any time, and its new window takes the focus from the others.
 void SaverApp::openWindow() {
-    windowing::WindowConduct conduct;
-    // Under the X11 daemon's conventions input belongs to the daemon, or to the user of a window
-    // on the desktop, and a cursor set on the daemon's window, or on the root window, would
-    // outlive the saver.
-    if (!args->hackConventions) {
-        conduct.onInput = endOnInput;
-        conduct.hideCursor = true;
-    }
-    // The daemon's window keeps its look: an icon would stay on it after the saver.
-    conduct.showIcon = !(args->hackConventions && args->mode == SaverMode::Preview);
-
+    windowing::WindowConduct conduct = conductFor(*args);
     if (args->mode == SaverMode::Preview) {
         adoptParent(conduct);
     } else if (args->mode == SaverMode::Windowed) {
-        window = windowing::GlWindow::openOnDesktop(startSize, conduct);
+        screens =
+            new Screens(windowing::GlWindow::openOnDesktop(startSize, conduct), primaryRate());
+    } else if (monitors.empty()) {
+        screens =
+            new Screens(windowing::GlWindow::openFullScreen({}, startSize, conduct), primaryRate());
     } else {
-        // The primary monitor comes first; without any, the window is a plain one.
-        std::vector<windowing::Monitor> monitors = windowing::allMonitors();
-        windowing::Monitor primary = monitors.empty() ? windowing::Monitor{} : monitors.front();
-        // One full-screen window takes the focus from another, which would then give way.
-        bool severalMonitors = fullScreen(args->mode) && monitors.size() > 1;
-        conduct.iconifyOnFocusLoss = !severalMonitors;
-        window = windowing::GlWindow::openFullScreen(primary, startSize, conduct);
-        if (window != nullptr && severalMonitors) {
-            openOtherMonitorWindows(monitors, conduct);
-        }
+        conduct.iconifyOnFocusLoss = false;
+        screens = new Screens(desktop, monitors, startSize, conduct, fireOnEveryMonitor());
     }
-    if (window == nullptr) {
+    if (screens->empty()) {
         platform::failFatally("Failed to open window");
     }
-    refreshPeriod = refreshPeriodOf(*window);
 }
 
 // The settings dialog destroys or disables its pane whenever the user moves on, also while a
@@ -136,56 +123,16 @@ void SaverApp::openWindow() {
 // parent that was no window from the start fails as any window that cannot be opened.
 void SaverApp::adoptParent(const windowing::WindowConduct& conduct) {
     windowing::HeldErrors errors;
-    window = windowing::GlWindow::adopt(args->parent, startSize, conduct);
+    windowing::GlWindow* window = windowing::GlWindow::adopt(args->parent, startSize, conduct);
     if (parentReadAtStart && !platform::isWindowEnabled(args->parent)) {
         errors.forget();
         endPreview();
     }
+    screens = new Screens(window, primaryRate());
 }
 
-// Each monitor gets its own fire, drawn for its own size as if it were the only one. A monitor
-// whose window cannot be opened stays as it is; the library has said why.
-void SaverApp::openOtherMonitorWindows(const std::vector<windowing::Monitor>& monitors,
-                                       const windowing::WindowConduct& conduct) {
-    fireOnOtherMonitors = fireOnEveryMonitor();
-    for (auto monitor = monitors.begin() + 1; monitor != monitors.end(); ++monitor) {
-        windowing::GlWindow* other = windowing::GlWindow::openFullScreen(
-            *monitor, {monitor->width, monitor->height}, conduct, window);
-        if (other != nullptr) {
-            // Only the primary window's swap waits for the display: one wait a frame, however
-            // many monitors there are.
-            setSwapInterval(0);
-            otherWindows.push_back(other);
-        }
-    }
-    window->makeCurrent();
-}
-
+// The fixed GL state and the cursor are set with each window; what spans them is which one's
+// swaps wait for the display.
 void SaverApp::initGlState() {
-    setSwapInterval(1);
-}
-
-bool SaverApp::dropWindowsOfLostMonitors() {
-    for (auto other = otherWindows.begin(); other != otherWindows.end();) {
-        if ((*other)->monitorLost()) {
-            delete *other;
-            other = otherWindows.erase(other);
-        } else {
-            ++other;
-        }
-    }
-    if (window->monitorLost()) {
-        delete window;
-        window = nullptr;
-        if (otherWindows.empty()) {
-            return false;
-        }
-        // The next window takes the lost one's place; its swaps go on without waiting, and the
-        // loop's pacing keeps the frames to the display's rate.
-        window = otherWindows.front();
-        otherWindows.erase(otherWindows.begin());
-        window->makeCurrent();
-        refreshPeriod = refreshPeriodOf(*window);
-    }
-    return true;
+    screens->pace();
 }

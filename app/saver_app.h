@@ -1,13 +1,15 @@
 #pragma once
 
+#include "app/screens.h"
 #include "app/screensaver_args.h"
-#include "windowing/gl_window.h"
+#include "windowing/desktop.h"
 #include "windowing/monitor.h"
+#include "windowing/window_conduct.h"
 
 #include <vector>
 
-// The running saver: the windowing library, the window with its GL context and the fixed GL state.
-// Constructing it leaves everything ready for the main loop to draw.
+// The running saver: the windowing library, the screens with their GL context and the fixed GL
+// state. Constructing it leaves everything ready for the main loop to draw.
 class SaverApp {
   public:
     // Takes the parsed command line, which the app keeps for the rest of the process.
@@ -15,36 +17,26 @@ class SaverApp {
 
     // Major version times 10 plus minor version: 60 for 6.0, 61 for 6.1.
     static int osVersionNumber();
-    // Width (which == 0) or height of the primary monitor's current mode; 0 when unknown.
-    static int primaryModeSize(int which);
-    // Passes the interval, cut to its low 8 bits, to the library for the current context.
-    static void setSwapInterval(int interval);
+    // Width (which == 0) or height of the primary monitor's mode when the saver started; 0 when
+    // unknown.
+    int primaryModeSize(int which) const;
 
-    // The primary monitor's window, or the one window of the other modes. Its swaps wait for the
-    // display and so set the pace of the frames.
-    windowing::GlWindow* window = nullptr;
-    // Full screen only: a window on each other monitor, drawing the fire of its own size, or
-    // black where the user asks for one fire only.
-    std::vector<windowing::GlWindow*> otherWindows;
-    bool fireOnOtherMonitors = true;
     ScreensaverArgs* args;
-    // Seconds between two refreshes of the display that the main window is on: frames come no
-    // faster, whether or not its swaps wait for the display.
-    double refreshPeriod = 0.0;
-
-    // Gives up the windows whose monitors have been disconnected; the saver goes on with the
-    // others. False once no window is left.
-    bool dropWindowsOfLostMonitors();
+    // Where the screens are, with the events and the clock of the frames.
+    windowing::Desktop* desktop = nullptr;
+    Screens* screens = nullptr;
 
   private:
     void initWindowing();
     void computeWindowSize();
     void openWindow();
     void adoptParent(const windowing::WindowConduct& conduct);
-    void openOtherMonitorWindows(const std::vector<windowing::Monitor>& monitors,
-                                 const windowing::WindowConduct& conduct);
     void initGlState();
+    // The primary monitor's refresh rate, which paces a screen that covers no monitor.
+    int primaryRate() const;
 
+    // The desktop's monitors as the saver found them, the primary first: read once.
+    std::vector<windowing::Monitor> monitors;
     // The size the window opens at, from computeWindowSize.
     PixelSize startSize;
     // Whether the preview's parent was a window whose size could be read at the start.

@@ -29,6 +29,6 @@ int runSaver(ScreensaverArgs* args, platform::AppInstance instance, int showComm
         return 0;
     }
     currentApp = new SaverApp(args);
-    runMainLoop();
+    runMainLoop(*currentApp);
     return 0;
 }

@@ -1,7 +1,7 @@
+#include "app/screens.h"
 #include "scene/scene.h"
-#include "windowing/gl_window.h"
 #include "windowing/library.h"
-#include "windowing/monitor.h"
+#include "windowing/library_desktop.h"
 
 #include <GL/glew.h>
 
@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -40,37 +41,42 @@ double millisecondsSinceProcessStart() {
 
 } // namespace
 
-// Start-up of the full-screen saver up to its first presented frame, through the saver's own
-// window and scene code: the library, the full-screen window on the primary monitor with its
-// context, the scene, one frame and the swap.
+// Start-up of the full-screen saver on the primary monitor through the saver's own desktop and
+// screens: the library, the window with its context and its first black frame, which hides the
+// desktop; then the scene, the first fire frame and its swap.
 int main() {
     if (!windowing::startLibrary()) {
         std::fprintf(stderr, "startup_probe: no windowing library\n");
         return 1;
     }
-    windowing::Monitor primary;
-    windowing::primaryMonitor(&primary);
+    windowing::LibraryDesktop desktop;
+    std::vector<windowing::Monitor> monitors = desktop.monitors();
+    if (monitors.empty()) {
+        std::fprintf(stderr, "startup_probe: no monitor\n");
+        return 1;
+    }
     windowing::WindowConduct conduct;
+    conduct.noteInput = true;
     conduct.hideCursor = true;
     conduct.showIcon = true;
-    windowing::GlWindow* window =
-        windowing::GlWindow::openFullScreen(primary, {primary.width, primary.height}, conduct);
-    if (window == nullptr) {
+    PixelSize size{monitors[0].width, monitors[0].height};
+    Screens screens(&desktop, {monitors[0]}, size, conduct, true);
+    if (screens.empty()) {
         std::fprintf(stderr, "startup_probe: no full-screen window\n");
         return 1;
     }
-    windowing::setSwapInterval(1);
-    double windowReady = millisecondsSinceProcessStart();
+    screens.pace();
+    glFinish();
+    double covered = millisecondsSinceProcessStart();
     setUpScene();
     double sceneReady = millisecondsSinceProcessStart();
-    PixelSize size = window->drawingSize();
-    renderFrame(frameInput(size.width, size.height, static_cast<float>(windowing::libraryTime())));
-    window->present();
+    screens.drawFrame(static_cast<float>(desktop.time()));
+    screens.present();
     glFinish();
     double presented = millisecondsSinceProcessStart();
-    std::printf("start-up to first presented frame: %.0f ms at %dx%d (window and context %.0f ms, "
-                "scene %.0f ms, first frame %.0f ms; resolution %ld ms)\n",
-                presented, size.width, size.height, windowReady, sceneReady - windowReady,
+    std::printf("start-up at %dx%d: desktop covered after %.0f ms, first fire frame after %.0f ms "
+                "(scene %.0f ms, first frame %.0f ms; resolution %ld ms)\n",
+                size.width, size.height, covered, presented, sceneReady - covered,
                 presented - sceneReady, 1000 / sysconf(_SC_CLK_TCK));
     return 0;
 }

@@ -5,8 +5,10 @@
 
 #include <GL/glew.h>
 
-FrameRateDisplay::FrameRateDisplay(double (*clock)())
-    : clock(clock), overlay(createTextOverlay()) {}
+#include <utility>
+
+FrameRateDisplay::FrameRateDisplay(std::function<double()> clock)
+    : clock(std::move(clock)), overlay(createTextOverlay()) {}
 
 void FrameRateDisplay::startFrame() {
     if (meter.frameStarted(clock())) {

@@ -3,6 +3,7 @@
 #include "scene/frame_rate_meter.h"
 
 #include <cstdint>
+#include <functional>
 
 class GLFWTextOverlay;
 
@@ -12,7 +13,7 @@ class FrameRateDisplay {
   public:
     // After the scene is set up, with the window's context current. clock gives seconds on a
     // clock that does not go back: the windowing library's, in the saver.
-    explicit FrameRateDisplay(double (*clock)());
+    explicit FrameRateDisplay(std::function<double()> clock);
 
     void startFrame();
     // Draws the last reading over the frame of this size, then waits for GL to finish it, so
@@ -20,7 +21,7 @@ class FrameRateDisplay {
     void finishFrame(std::int32_t width, std::int32_t height);
 
   private:
-    double (*clock)();
+    std::function<double()> clock;
     FrameRateMeter meter;
     GLFWTextOverlay* overlay;
 };

@@ -2,6 +2,7 @@
 
 #include "render/gl_state.h"
 #include "windowing/context_lending.h"
+#include "windowing/library.h"
 #include "windowing/preview_window.h"
 #include "windowing/window_hints.h"
 #include "windowing/window_icon.h"
@@ -52,30 +53,55 @@ GlWindow* from(GLFWwindow* window) {
     return static_cast<GlWindow*>(glfwGetWindowUserPointer(window));
 }
 
+GLFWmonitor* libraryMonitor(MonitorId id) {
+    return reinterpret_cast<GLFWmonitor*>(id);
+}
+
+// The desktop is hidden as soon as the window is there, long before the first fire frame, whose
+// shader the software renderers take a while to compile.
+void showBlackFrame(GLFWwindow* window) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    glfwSwapBuffers(window);
+}
+
 } // namespace
 
 GlWindow* GlWindow::openFullScreen(const Monitor& monitor, PixelSize size,
                                    const WindowConduct& conduct, const GlWindow* share) {
-    if (monitor.handle != nullptr) {
+    GLFWmonitor* on = libraryMonitor(monitor.id);
+    if (on != nullptr) {
         glfwSetMonitorCallback(onMonitor);
     }
-    GLFWwindow* shared = share != nullptr ? share->window : nullptr;
-    GlWindow* opened =
-        bringUp(create(size, monitor.handle, true, conduct, shared), monitor.handle, size, conduct);
+    // A window that draws with another's context lends that context on in turn.
+    GLFWwindow* shared = nullptr;
+    if (share != nullptr) {
+        shared = share->lender != nullptr ? share->lender : share->window;
+    }
+    GlWindow* opened = bringUp(create(size, on, true, conduct, shared), on, size, conduct);
     if (opened != nullptr) {
         opened->lender = shared;
+        showBlackFrame(opened->window);
     }
     return opened;
 }
 
 GlWindow* GlWindow::openOnDesktop(PixelSize size, const WindowConduct& conduct) {
-    return bringUp(create(size, nullptr, true, conduct, nullptr), nullptr, size, conduct);
+    GlWindow* opened =
+        bringUp(create(size, nullptr, true, conduct, nullptr), nullptr, size, conduct);
+    if (opened != nullptr) {
+        showBlackFrame(opened->window);
+    }
+    return opened;
 }
 
 GlWindow* GlWindow::adopt(platform::NativeWindowHandle parent, PixelSize size,
                           const WindowConduct& conduct) {
     setHints(true, conduct);
-    return bringUp(adoptPreviewWindow(parent), nullptr, size, conduct);
+    GlWindow* opened = bringUp(adoptPreviewWindow(parent), nullptr, size, conduct);
+    if (opened != nullptr) {
+        showBlackFrame(opened->window);
+    }
+    return opened;
 }
 
 GlWindow* GlWindow::openHidden(PixelSize size) {
@@ -84,7 +110,7 @@ GlWindow* GlWindow::openHidden(PixelSize size) {
 
 GlWindow::GlWindow(GLFWwindow* window, GLFWmonitor* monitor, PixelSize size,
                    const WindowConduct& conduct)
-    : window(window), monitor(monitor), size(size), conduct(conduct) {
+    : window(window), fullScreenOn(monitor), size(size), conduct(conduct) {
     openWindows.push_back(this);
 }
 
@@ -108,7 +134,7 @@ GlWindow* GlWindow::bringUp(GLFWwindow* window, GLFWmonitor* monitor, PixelSize 
     auto* opened = new GlWindow(window, monitor, size, conduct);
     glfwSetWindowUserPointer(window, opened);
     glfwSetWindowSizeCallback(window, onWindowSize);
-    if (conduct.onInput != nullptr) {
+    if (conduct.noteInput) {
         glfwSetKeyCallback(window, onKey);
         glfwSetMouseButtonCallback(window, onMouseButton);
     }
@@ -141,10 +167,12 @@ void GlWindow::present() {
     glfwSwapBuffers(window);
 }
 
-int GlWindow::refreshRate() const {
-    GLFWmonitor* shownOn = monitor != nullptr ? monitor : glfwGetPrimaryMonitor();
-    const GLFWvidmode* mode = shownOn != nullptr ? glfwGetVideoMode(shownOn) : nullptr;
-    return mode != nullptr ? mode->refreshRate : 0;
+// The interval belongs to the window's own drawable (GLX) or its own context (WGL): it is set
+// with the window's own context current, whichever context it draws with.
+void GlWindow::setWaitsForDisplay(bool waits) {
+    glfwMakeContextCurrent(window);
+    setSwapInterval(waits ? 1 : 0);
+    makeCurrent();
 }
 
 bool GlWindow::escapeHeld() const {
@@ -155,8 +183,16 @@ bool GlWindow::closeRequested() const {
     return glfwWindowShouldClose(window) == GLFW_TRUE;
 }
 
-void GlWindow::requestClose() {
-    glfwSetWindowShouldClose(window, GLFW_TRUE);
+MonitorId GlWindow::monitor() const {
+    return reinterpret_cast<MonitorId>(fullScreenOn);
+}
+
+// Asking for the mode the monitor already has changes no mode; the library moves and resizes the
+// window onto the monitor, or leaves that to the window manager, which follows it itself.
+void GlWindow::cover(const Monitor& monitor) {
+    fullScreenOn = libraryMonitor(monitor.id);
+    glfwSetWindowMonitor(window, fullScreenOn, 0, 0, monitor.width, monitor.height,
+                         monitor.refreshRate);
 }
 
 // A window hidden in place of its destruction has no GlWindow left to tell.
@@ -168,31 +204,25 @@ void GlWindow::onWindowSize(GLFWwindow* window, int width, int height) {
 
 void GlWindow::onKey(GLFWwindow* window, int, int, int, int) {
     if (GlWindow* opened = from(window)) {
-        opened->conduct.onInput();
+        opened->inputNoted = true;
     }
 }
 
 void GlWindow::onMouseButton(GLFWwindow* window, int, int, int) {
     if (GlWindow* opened = from(window)) {
-        opened->conduct.onInput();
+        opened->inputNoted = true;
     }
 }
 
-// Monitors that come and go may move the others on the desktop. A window whose monitor is gone is
-// marked lost, and every other full-screen window follows its monitor to where it is now, so that
-// none is left covering nothing while a monitor shows the desktop. Runs before the library forgets
-// a disconnected monitor, so the handle still names the windows' monitor.
+// Runs before the library forgets a disconnected monitor, whose handle may then name a monitor
+// connected later: the windows let go of it here.
 void GlWindow::onMonitor(GLFWmonitor* monitor, int event) {
+    if (event != GLFW_DISCONNECTED) {
+        return;
+    }
     for (GlWindow* open : openWindows) {
-        if (open->monitor == nullptr) {
-            continue;
-        }
-        if (event == GLFW_DISCONNECTED && open->monitor == monitor) {
-            open->monitor = nullptr;
-            open->lost = true;
-        } else if (const GLFWvidmode* mode = glfwGetVideoMode(open->monitor)) {
-            glfwSetWindowMonitor(open->window, open->monitor, 0, 0, mode->width, mode->height,
-                                 mode->refreshRate);
+        if (open->fullScreenOn == monitor) {
+            open->fullScreenOn = nullptr;
         }
     }
 }

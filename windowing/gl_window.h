@@ -2,31 +2,21 @@
 
 #include "platform/native_window.h"
 #include "windowing/monitor.h"
-#include "windowing/pixel_size.h"
+#include "windowing/screen.h"
+#include "windowing/window_conduct.h"
 
 struct GLFWwindow;
+struct GLFWmonitor;
 
 namespace windowing {
 
-// How a saver window treats the person in front of it. The shell decides; the window carries it
-// out.
-struct WindowConduct {
-    // Runs for every key and mouse-button event. Without it keys and buttons are left to whoever
-    // owns the input, and no handler of the saver's sees them.
-    void (*onInput)() = nullptr;
-    bool hideCursor = false;
-    bool showIcon = false;
-    // A full-screen window gives way, iconified, when another window takes the focus; beside the
-    // saver's windows on the other monitors it must stay.
-    bool iconifyOnFocusLoss = true;
-};
-
 // A window of the windowing library with the saver's GL context: made with the saver's hints,
 // current once made, with its entry points loaded and the fixed GL state set. Every library window
-// of the project is made here, so that all of them draw alike.
-class GlWindow {
+// of the project is made here, so that all of them draw alike. A window that is shown has shown
+// one black frame by the time it is handed out.
+class GlWindow : public Screen {
   public:
-    // A full-screen window on the monitor (a plain one when the monitor has no handle), titled
+    // A full-screen window on the monitor (a plain one when the monitor has no id), titled
     // "Emberveil", at the given size. With share, the new window draws with share's context
     // where the platform allows it, or else with a context that shares its GL objects, so that
     // one scene draws in both; it has no depth or stencil buffer.
@@ -44,30 +34,23 @@ class GlWindow {
 
     // Destroys the window, or hands an adopted one back to its owner. A window whose context others
     // still draw with is only hidden, so that their drawing goes on.
-    ~GlWindow();
+    ~GlWindow() override;
 
     GlWindow(const GlWindow&) = delete;
     GlWindow& operator=(const GlWindow&) = delete;
 
-    // Makes the window the target of the GL calls that follow.
-    void makeCurrent();
-    // Shows the frame drawn since the last one.
-    void present();
-    // The size frames are drawn at: the size it was opened at until the library reports another.
-    PixelSize drawingSize() const { return size; }
-    bool escapeHeld() const;
-    bool closeRequested() const;
-    // The refresh rate of the monitor the window is full screen on, or else of the primary
-    // monitor; 0 where the library cannot tell.
-    int refreshRate() const;
-    // True once the monitor the window was full-screen on has been disconnected; the library has
-    // then made it an ordinary window somewhere on the others.
-    bool monitorLost() const { return lost; }
-    // Asks the window to close, as its close button would.
-    void requestClose();
-
-    // The library's own window, for code that tests the library itself.
-    GLFWwindow* libraryWindow() const { return window; }
+    void makeCurrent() override;
+    void present() override;
+    // The size it was opened at until the library reports another.
+    PixelSize drawingSize() const override { return size; }
+    void setWaitsForDisplay(bool waits) override;
+    bool inputSeen() const override { return inputNoted; }
+    bool escapeHeld() const override;
+    bool closeRequested() const override;
+    // The monitor the window is full screen on, until the library reports it disconnected; it
+    // has then made the window an ordinary one somewhere on the others.
+    MonitorId monitor() const override;
+    void cover(const Monitor& monitor) override;
 
   private:
     GlWindow(GLFWwindow* window, GLFWmonitor* monitor, PixelSize size,
@@ -86,10 +69,10 @@ class GlWindow {
     // The library window whose context this one draws with, if not its own. It outlives its
     // GlWindow while this one draws with it.
     GLFWwindow* lender = nullptr;
-    GLFWmonitor* monitor;
+    GLFWmonitor* fullScreenOn;
     PixelSize size;
     WindowConduct conduct;
-    bool lost = false;
+    bool inputNoted = false;
 };
 
 } // namespace windowing

@@ -35,8 +35,14 @@ void pollEvents() {
     glfwPollEvents();
 }
 
+void waitEvents(double seconds) {
+    glfwWaitEventsTimeout(seconds);
+}
+
+// The saver has always handed the library one byte: the intervals it uses, 0 and 1, pass as they
+// are, and a negative one, which some drivers take for a swap that may tear, cannot slip through.
 void setSwapInterval(int interval) {
-    glfwSwapInterval(interval);
+    glfwSwapInterval(interval & 0xFF);
 }
 
 } // namespace windowing

@@ -21,7 +21,10 @@ double libraryTime();
 // Takes in the events of every window; the windows' input and size callbacks run in here.
 void pollEvents();
 
-// How many display refreshes each swap of the current context waits for.
+// As pollEvents, waiting up to seconds for the first event.
+void waitEvents(double seconds);
+
+// How many display refreshes each swap of the current context waits for, cut to its low 8 bits.
 void setSwapInterval(int interval);
 
 } // namespace windowing

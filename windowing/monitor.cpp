@@ -1,7 +1,6 @@
 #include "windowing/monitor.h"
 
-#define GLFW_INCLUDE_NONE
-#include <GLFW/glfw3.h>
+#include "windowing/glfw_poll_monitors.h"
 
 namespace windowing {
 
@@ -10,7 +9,7 @@ namespace {
 // A mode the library cannot read leaves the size and rate at 0.
 Monitor describe(GLFWmonitor* handle) {
     Monitor monitor;
-    monitor.handle = handle;
+    monitor.id = reinterpret_cast<MonitorId>(handle);
     glfwGetMonitorPos(handle, &monitor.x, &monitor.y);
     if (const GLFWvidmode* mode = glfwGetVideoMode(handle)) {
         monitor.width = mode->width;
@@ -22,16 +21,8 @@ Monitor describe(GLFWmonitor* handle) {
 
 } // namespace
 
-bool primaryMonitor(Monitor* monitor) {
-    GLFWmonitor* primary = glfwGetPrimaryMonitor();
-    if (primary == nullptr) {
-        return false;
-    }
-    *monitor = describe(primary);
-    return true;
-}
-
 std::vector<Monitor> allMonitors() {
+    glfwPollMonitors();
     int count = 0;
     GLFWmonitor** handles = glfwGetMonitors(&count);
     std::vector<Monitor> monitors;

@@ -1,15 +1,17 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
-
-struct GLFWmonitor;
 
 namespace windowing {
 
-// A monitor as the windowing library reports it: where it sits on the desktop, in screen
-// coordinates, and its current video mode (0 where the library cannot read it).
+// Names one monitor for as long as it stays connected; 0 names none.
+using MonitorId = std::uintptr_t;
+
+// A monitor as the display server reports it: where it sits on the desktop, in screen
+// coordinates, and its current video mode (0 where it cannot be read).
 struct Monitor {
-    GLFWmonitor* handle = nullptr;
+    MonitorId id = 0;
     int x = 0;
     int y = 0;
     int width = 0;
@@ -17,10 +19,14 @@ struct Monitor {
     int refreshRate = 0;
 };
 
-// The primary monitor. False, leaving *monitor as it was, when the library reports none.
-bool primaryMonitor(Monitor* monitor);
+// Whether a screen covering one would have to move or resize to cover the other.
+inline bool samePlaceAndMode(const Monitor& one, const Monitor& other) {
+    return one.x == other.x && one.y == other.y && one.width == other.width &&
+           one.height == other.height && one.refreshRate == other.refreshRate;
+}
 
-// Every monitor connected now, the primary first.
+// Every monitor the windowing library knows of now, the primary first. The library reads the
+// list again first, for systems that change their monitors without telling it.
 std::vector<Monitor> allMonitors();
 
 } // namespace windowing

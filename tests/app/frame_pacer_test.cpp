@@ -10,6 +10,8 @@ TEST(FramePacer, AQuickFrameWaitsOutTheRestOfTheRefreshPeriod) {
     FramePacer pacer(0.0);
     EXPECT_NEAR(pacer.waitAfterFrame(2.0, 2.004, kPeriod), kPeriod - 0.004, 1e-9);
     EXPECT_NEAR(pacer.waitAfterFrame(1.0, 1.01, 0.05), 0.04, 1e-9);
+    // Rests of less than half a period are waited out too; only a sliver is left out.
+    EXPECT_NEAR(pacer.waitAfterFrame(1.0, 1.035, 0.05), 0.015, 1e-9);
     // A slow frame, or one that started late, does not wait: nothing is made up later.
     EXPECT_EQ(pacer.waitAfterFrame(2.0, 2.0 + 3 * kPeriod, kPeriod), 0.0);
 }

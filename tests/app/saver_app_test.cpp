@@ -2,8 +2,11 @@
 #include "app/process_state.h"
 #include "app/saver_app.h"
 #include "tests/support/gl_test_context.h"
-#include "windowing/library.h"
+#include "tests/support/swap_interval.h"
+#include "windowing/gl_window.h"
+#include "windowing/library_desktop.h"
 
+#include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -22,16 +25,67 @@ class SaverAppTest : public ::testing::Test {
 };
 
 TEST_F(SaverAppTest, FullScreenWindowTakesThePrimaryMonitorsMode) {
-    ASSERT_NE(currentApp->window, nullptr);
-    PixelSize size = currentApp->window->drawingSize();
-    EXPECT_GT(size.width, 0);
-    EXPECT_EQ(size.width, SaverApp::primaryModeSize(0));
-    EXPECT_EQ(size.height, SaverApp::primaryModeSize(1));
+    const GLFWvidmode* mode = glfwGetVideoMode(glfwGetPrimaryMonitor());
+    ASSERT_NE(mode, nullptr);
+    // The test display has one monitor.
+    ASSERT_EQ(currentApp->screens->size(), 1u);
+    PixelSize size = currentApp->screens->pacer().drawingSize();
+    EXPECT_EQ(size.width, mode->width);
+    EXPECT_EQ(size.height, mode->height);
+    int width = 0, height = 0;
+    glfwGetWindowSize(glfwGetCurrentContext(), &width, &height);
+    EXPECT_EQ(width, mode->width);
+    EXPECT_EQ(height, mode->height);
+    int interval = currentSwapInterval();
+    EXPECT_TRUE(interval == 1 || interval == -1) << interval;
+}
+
+// Two monitors as a desktop that covers each with a full-screen window on the one monitor the
+// test display has: real windows that draw with one scene, whose swap intervals are read back.
+class TwoMonitorDesktop : public windowing::LibraryDesktop {
+  public:
+    std::vector<windowing::Monitor> monitors() override { return shown; }
+    windowing::Screen* cover(const windowing::Monitor&, PixelSize size,
+                             const windowing::WindowConduct& conduct,
+                             windowing::Screen* first) override {
+        windowing::Monitor real = windowing::allMonitors().front();
+        made.push_back(windowing::GlWindow::openFullScreen(
+            real, size, conduct, static_cast<windowing::GlWindow*>(first)));
+        return made.back();
+    }
+
+    std::vector<windowing::Monitor> shown{{1, 0, 0, 320, 240, 60}, {2, 320, 0, 320, 240, 60}};
+    std::vector<windowing::Screen*> made;
+};
+
+int swapIntervalOf(windowing::Screen* screen) {
+    screen->makeCurrent();
+    return currentSwapInterval();
+}
+
+TEST_F(SaverAppTest, OnlyThePacersSwapsWaitForTheDisplayWhicheverScreenPaces) {
+    if (currentSwapInterval() < 0) {
+        GTEST_SKIP() << "the GL driver keeps no swap interval";
+    }
+    TwoMonitorDesktop desktop;
+    {
+        Screens screens(&desktop, desktop.shown, {320, 240}, {}, true);
+        ASSERT_EQ(desktop.made.size(), 2u);
+        screens.pace();
+        EXPECT_EQ(swapIntervalOf(desktop.made[0]), 1);
+        EXPECT_EQ(swapIntervalOf(desktop.made[1]), 0);
+        desktop.shown.erase(desktop.shown.begin());
+        ASSERT_TRUE(screens.followDesktop(100.0));
+        ASSERT_EQ(screens.size(), 1u);
+        EXPECT_EQ(&screens.pacer(), desktop.made[1]);
+        EXPECT_EQ(swapIntervalOf(desktop.made[1]), 1);
+    }
+    currentApp->screens->pacer().makeCurrent();
 }
 
 TEST_F(SaverAppTest, CloseRequestEndsTheLoopAfterOnePassWithTheLibrarysTime) {
-    currentApp->window->requestClose();
-    double before = windowing::libraryTime();
+    glfwSetWindowShouldClose(glfwGetCurrentContext(), GLFW_TRUE);
+    double before = currentApp->desktop->time();
     // A loop that misses the request would never return: end the process with a reason instead.
     std::promise<void> returned;
     std::thread watchdog([done = returned.get_future()] {
@@ -40,13 +94,13 @@ TEST_F(SaverAppTest, CloseRequestEndsTheLoopAfterOnePassWithTheLibrarysTime) {
             std::_Exit(1);
         }
     });
-    runMainLoop();
+    runMainLoop(*currentApp);
     returned.set_value();
     watchdog.join();
     // The shaders see the time since the library started, not the time since the first frame.
     EXPECT_GE(GlTestContext::currentUniform("iTime"), static_cast<float>(before));
     EXPECT_GT(GlTestContext::currentUniform("iTime"), 0.0f);
-    PixelSize size = currentApp->window->drawingSize();
+    PixelSize size = currentApp->screens->pacer().drawingSize();
     EXPECT_EQ(GlTestContext::currentUniform("viewportWidth"), static_cast<float>(size.width));
     EXPECT_EQ(GlTestContext::currentUniform("viewportHeight"), static_cast<float>(size.height));
 }

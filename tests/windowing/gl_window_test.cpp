@@ -7,28 +7,33 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // The saver's full-screen window: on the primary monitor at its mode, with a current context that
 // takes the saver's "#version 140" shaders, and the conduct it was asked for.
 TEST(GlWindow, FullScreenOnThePrimaryMonitorWithTheSaversContext) {
     ASSERT_TRUE(windowing::startLibrary());
-    windowing::Monitor primary;
-    ASSERT_TRUE(windowing::primaryMonitor(&primary));
+    std::vector<windowing::Monitor> monitors = windowing::allMonitors();
+    ASSERT_FALSE(monitors.empty());
+    const windowing::Monitor& primary = monitors.front();
     windowing::WindowConduct conduct;
     conduct.hideCursor = true;
     windowing::GlWindow* window =
         windowing::GlWindow::openFullScreen(primary, {primary.width, primary.height}, conduct);
     ASSERT_NE(window, nullptr);
-    GLFWwindow* handle = window->libraryWindow();
-    EXPECT_EQ(glfwGetWindowMonitor(handle), primary.handle);
+    // A new window's context is current.
+    GLFWwindow* handle = glfwGetCurrentContext();
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(glfwGetWindowMonitor(handle), glfwGetPrimaryMonitor());
+    EXPECT_EQ(window->monitor(), primary.id);
     int width = 0, height = 0;
     glfwGetWindowSize(handle, &width, &height);
     EXPECT_EQ(width, primary.width);
     EXPECT_EQ(height, primary.height);
     EXPECT_EQ(glfwGetInputMode(handle, GLFW_CURSOR), GLFW_CURSOR_HIDDEN);
 
-    EXPECT_EQ(glfwGetCurrentContext(), handle);
     ASSERT_NE(glCreateShader, nullptr) << "entry points were not loaded";
     GLuint shader = glCreateShader(GL_FRAGMENT_SHADER);
     const char* source = "#version 140\nvoid main() { gl_FragColor = vec4(1.0); }\n";

@@ -1,0 +1,162 @@
+#include "app/screens.h"
+
+#include "scene/scene.h"
+
+#include <algorithm>
+
+namespace {
+
+// Often enough that a changed desktop is covered again before anyone looks twice, seldom enough
+// that reading the monitors costs nothing.
+constexpr double kLookInterval = 1.0;
+
+bool listed(const std::vector<windowing::Monitor>& monitors, windowing::MonitorId id) {
+    return std::any_of(monitors.begin(), monitors.end(),
+                       [id](const windowing::Monitor& monitor) { return monitor.id == id; });
+}
+
+} // namespace
+
+Screens::Screens(windowing::Desktop* desktop, const std::vector<windowing::Monitor>& monitors,
+                 PixelSize firstSize, const windowing::WindowConduct& conduct,
+                 bool fireOnEveryMonitor)
+    : desktop(desktop), conduct(conduct), fireOnEveryMonitor(fireOnEveryMonitor) {
+    if (monitors.empty() || !open(monitors.front(), firstSize)) {
+        return;
+    }
+    for (auto monitor = monitors.begin() + 1; monitor != monitors.end(); ++monitor) {
+        open(*monitor, {monitor->width, monitor->height});
+    }
+}
+
+Screens::Screens(windowing::Screen* only, int refreshRate) {
+    if (only != nullptr) {
+        windowing::Monitor unknown;
+        unknown.refreshRate = refreshRate;
+        covered.push_back({only, unknown});
+    }
+}
+
+Screens::~Screens() {
+    dropWhere([](const Covering&) { return true; });
+}
+
+double Screens::refreshPeriod() const {
+    int rate = covered.empty() ? 0 : covered.front().monitor.refreshRate;
+    return 1.0 / (rate > 0 ? rate : 60);
+}
+
+// The pacer is set last, which leaves it current.
+void Screens::pace() {
+    for (auto covering = covered.rbegin(); covering != covered.rend(); ++covering) {
+        covering->screen->setWaitsForDisplay(covering + 1 == covered.rend());
+    }
+}
+
+void Screens::drawFrame(float time) {
+    for (auto covering = covered.rbegin(); covering != covered.rend(); ++covering) {
+        windowing::Screen& screen = *covering->screen;
+        if (!screen.wantsFrame()) {
+            continue;
+        }
+        screen.makeCurrent();
+        PixelSize size = screen.drawingSize();
+        FrameInput frame = frameInput(size.width, size.height, time);
+        if (&screen == &pacer() || fireOnEveryMonitor) {
+            renderFrame(frame);
+        } else {
+            renderBlankFrame(frame);
+        }
+    }
+}
+
+void Screens::present() {
+    for (auto covering = covered.rbegin(); covering != covered.rend(); ++covering) {
+        if (covering->screen->wantsFrame()) {
+            covering->screen->present();
+        }
+    }
+}
+
+bool Screens::any(bool (windowing::Screen::*asks)() const) const {
+    return std::any_of(covered.begin(), covered.end(),
+                       [asks](const Covering& covering) { return (covering.screen->*asks)(); });
+}
+
+bool Screens::inputSeen() const {
+    return any(&windowing::Screen::inputSeen);
+}
+
+bool Screens::escapeHeld() const {
+    return any(&windowing::Screen::escapeHeld);
+}
+
+bool Screens::closeRequested() const {
+    return any(&windowing::Screen::closeRequested);
+}
+
+// When the pacer goes, the next screen takes its place, with its own monitor's refresh period.
+bool Screens::followDesktop(double now) {
+    if (desktop == nullptr) {
+        return true;
+    }
+    bool changed = dropLost();
+    if (now >= nextLook) {
+        nextLook = now + kLookInterval;
+        changed = match(desktop->monitors()) || changed;
+    }
+    if (changed && !covered.empty()) {
+        pace();
+    }
+    return !covered.empty();
+}
+
+bool Screens::open(const windowing::Monitor& monitor, PixelSize size) {
+    windowing::Screen* first = covered.empty() ? nullptr : covered.front().screen;
+    windowing::Screen* screen = desktop->cover(monitor, size, conduct, first);
+    if (screen == nullptr) {
+        refused.push_back(monitor.id);
+        return false;
+    }
+    covered.push_back({screen, monitor});
+    return true;
+}
+
+// A disconnect the desktop has already reported is acted on at once, without waiting for the
+// next look at the monitors.
+bool Screens::dropLost() {
+    return dropWhere([](const Covering& covering) { return covering.screen->monitor() == 0; });
+}
+
+// A monitor whose mode cannot be read is left as it is until it can.
+bool Screens::match(const std::vector<windowing::Monitor>& monitors) {
+    bool changed =
+        dropWhere([&](const Covering& covering) { return !listed(monitors, covering.monitor.id); });
+    for (const windowing::Monitor& monitor : monitors) {
+        if (monitor.width <= 0 || monitor.height <= 0) {
+            continue;
+        }
+        auto covering = std::find_if(covered.begin(), covered.end(), [&](const Covering& each) {
+            return each.monitor.id == monitor.id;
+        });
+        if (covering == covered.end()) {
+            bool tried = std::find(refused.begin(), refused.end(), monitor.id) != refused.end();
+            changed = (!tried && open(monitor, {monitor.width, monitor.height})) || changed;
+        } else if (!samePlaceAndMode(covering->monitor, monitor)) {
+            covering->screen->cover(monitor);
+            covering->monitor = monitor;
+        }
+    }
+    return changed;
+}
+
+// The screens kept stay in their order, so the pacer stays first while it is kept.
+template <typename Gone> bool Screens::dropWhere(Gone gone) {
+    auto firstGone = std::stable_partition(
+        covered.begin(), covered.end(), [&](const Covering& covering) { return !gone(covering); });
+    bool dropped = firstGone != covered.end();
+    std::for_each(firstGone, covered.end(),
+                  [](const Covering& covering) { delete covering.screen; });
+    covered.erase(firstGone, covered.end());
+    return dropped;
+}

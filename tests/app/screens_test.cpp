@@ -1,0 +1,150 @@
+#include "app/screens.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+using windowing::Monitor;
+
+// A screen that remembers what the screens asked of it. Every one alive is listed, so that a
+// screen kept for a monitor that is gone, or two on one monitor, shows in the count.
+class FakeScreen : public windowing::Screen {
+  public:
+    explicit FakeScreen(const Monitor& monitor) : covers(monitor) { alive.push_back(this); }
+    ~FakeScreen() override { alive.erase(std::find(alive.begin(), alive.end(), this)); }
+
+    void makeCurrent() override {}
+    void present() override {}
+    PixelSize drawingSize() const override { return {covers.width, covers.height}; }
+    void setWaitsForDisplay(bool waitsNow) override { waits = waitsNow; }
+    bool inputSeen() const override { return false; }
+    bool escapeHeld() const override { return false; }
+    bool closeRequested() const override { return false; }
+    windowing::MonitorId monitor() const override { return lost ? 0 : covers.id; }
+    void cover(const Monitor& monitor) override { covers = monitor; }
+
+    static FakeScreen* on(windowing::MonitorId id) {
+        auto found = std::find_if(alive.begin(), alive.end(), [id](const FakeScreen* screen) {
+            return screen->covers.id == id;
+        });
+        return found != alive.end() ? *found : nullptr;
+    }
+
+    static std::vector<FakeScreen*> alive;
+    Monitor covers;
+    bool waits = false;
+    bool lost = false;
+};
+
+std::vector<FakeScreen*> FakeScreen::alive;
+
+class FakeDesktop : public windowing::Desktop {
+  public:
+    std::vector<Monitor> monitors() override {
+        ++looks;
+        return shown;
+    }
+    windowing::Screen* cover(const Monitor& monitor, PixelSize, const windowing::WindowConduct&,
+                             windowing::Screen*) override {
+        if (monitor.id == refusing) {
+            return nullptr;
+        }
+        return new FakeScreen(monitor);
+    }
+    void pollEvents() override {}
+    void waitEvents(double) override {}
+    double time() const override { return 0.0; }
+
+    std::vector<Monitor> shown;
+    windowing::MonitorId refusing = 0;
+    int looks = 0;
+};
+
+Monitor monitor(windowing::MonitorId id, int x, int width, int height, int rate = 60) {
+    return {id, x, 0, width, height, rate};
+}
+
+class ScreensTest : public ::testing::Test {
+  protected:
+    ScreensTest() {
+        desktop.shown = {monitor(1, 0, 1280, 1024, 50), monitor(2, 1280, 1024, 768, 75)};
+        screens = new Screens(&desktop, desktop.shown, {1280, 1024}, {}, true);
+        screens->pace();
+    }
+    ~ScreensTest() override {
+        delete screens;
+        FakeScreen::alive.clear();
+    }
+
+    // Only the first screen's presents wait for the display, and the loop is paced to its rate.
+    void expectPacedBy(windowing::MonitorId id, double period) {
+        for (const FakeScreen* screen : FakeScreen::alive) {
+            EXPECT_EQ(screen->waits, screen->covers.id == id) << "monitor " << screen->covers.id;
+        }
+        EXPECT_EQ(&screens->pacer(), FakeScreen::on(id));
+        EXPECT_DOUBLE_EQ(screens->refreshPeriod(), period);
+    }
+
+    FakeDesktop desktop;
+    Screens* screens = nullptr;
+    double now = 10.0;
+};
+
+TEST_F(ScreensTest, EachMonitorGetsOneScreenAndThePrimaryPacesThem) {
+    ASSERT_EQ(FakeScreen::alive.size(), 2u);
+    EXPECT_EQ(FakeScreen::alive[1]->covers.id, 2u);
+    expectPacedBy(1, 1.0 / 50);
+    EXPECT_TRUE(screens->followDesktop(now));
+    EXPECT_EQ(FakeScreen::alive.size(), 2u);
+}
+
+TEST_F(ScreensTest, ScreensFollowMonitorsThatMoveOrChangeTheirMode) {
+    desktop.shown = {monitor(1, 1024, 800, 600, 50), monitor(2, 0, 1024, 768, 75)};
+    EXPECT_TRUE(screens->followDesktop(now));
+    ASSERT_EQ(FakeScreen::alive.size(), 2u);
+    EXPECT_EQ(FakeScreen::on(1)->covers.x, 1024);
+    EXPECT_EQ(FakeScreen::on(1)->drawingSize().width, 800);
+    EXPECT_EQ(FakeScreen::on(2)->covers.x, 0);
+    expectPacedBy(1, 1.0 / 50);
+}
+
+TEST_F(ScreensTest, ANewMonitorIsCoveredAndTheDesktopIsReadAtMostOnceASecond) {
+    EXPECT_TRUE(screens->followDesktop(now));
+    int looks = desktop.looks;
+    desktop.shown.push_back(monitor(3, 2304, 640, 480));
+    EXPECT_TRUE(screens->followDesktop(now + 0.5));
+    EXPECT_EQ(desktop.looks, looks);
+    EXPECT_EQ(FakeScreen::on(3), nullptr);
+    EXPECT_TRUE(screens->followDesktop(now + 1.0));
+    ASSERT_NE(FakeScreen::on(3), nullptr);
+    EXPECT_EQ(FakeScreen::alive.size(), 3u);
+    expectPacedBy(1, 1.0 / 50);
+    // A monitor no screen could be opened on is not tried again every second.
+    desktop.shown.push_back(monitor(4, 2944, 640, 480));
+    desktop.refusing = 4;
+    EXPECT_TRUE(screens->followDesktop(now + 2.0));
+    desktop.refusing = 0;
+    EXPECT_TRUE(screens->followDesktop(now + 3.0));
+    EXPECT_EQ(FakeScreen::on(4), nullptr);
+}
+
+TEST_F(ScreensTest, AGoneMonitorTakesItsScreenAndTheNextOnePacesUntilNoneIsLeft) {
+    EXPECT_TRUE(screens->followDesktop(now));
+    // A disconnect the desktop reported counts at once, before the next look.
+    FakeScreen::on(1)->lost = true;
+    desktop.shown.erase(desktop.shown.begin());
+    EXPECT_TRUE(screens->followDesktop(now + 0.1));
+    ASSERT_EQ(FakeScreen::alive.size(), 1u);
+    expectPacedBy(2, 1.0 / 75);
+    // A monitor that is simply no longer listed goes at the next look.
+    desktop.shown.clear();
+    EXPECT_TRUE(screens->followDesktop(now + 0.5));
+    EXPECT_FALSE(screens->followDesktop(now + 1.1));
+    EXPECT_TRUE(FakeScreen::alive.empty());
+    EXPECT_TRUE(screens->empty());
+}
+
+} // namespace
