@@ -3,6 +3,7 @@
 #include "render/gl_state.h"
 #include "windowing/context_lending.h"
 #include "windowing/library.h"
+#include "windowing/monitor_area.h"
 #include "windowing/preview_window.h"
 #include "windowing/window_hints.h"
 #include "windowing/window_icon.h"
@@ -187,12 +188,9 @@ MonitorId GlWindow::monitor() const {
     return reinterpret_cast<MonitorId>(fullScreenOn);
 }
 
-// Asking for the mode the monitor already has changes no mode; the library moves and resizes the
-// window onto the monitor, or leaves that to the window manager, which follows it itself.
 void GlWindow::cover(const Monitor& monitor) {
     fullScreenOn = libraryMonitor(monitor.id);
-    glfwSetWindowMonitor(window, fullScreenOn, 0, 0, monitor.width, monitor.height,
-                         monitor.refreshRate);
+    fitToMonitor(window, fullScreenOn, monitor);
 }
 
 // A window hidden in place of its destruction has no GlWindow left to tell.

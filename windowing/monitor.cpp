@@ -1,6 +1,7 @@
 #include "windowing/monitor.h"
 
 #include "windowing/glfw_poll_monitors.h"
+#include "windowing/monitor_area.h"
 
 namespace windowing {
 
@@ -10,10 +11,8 @@ namespace {
 Monitor describe(GLFWmonitor* handle) {
     Monitor monitor;
     monitor.id = reinterpret_cast<MonitorId>(handle);
-    glfwGetMonitorPos(handle, &monitor.x, &monitor.y);
+    readMonitorArea(handle, &monitor);
     if (const GLFWvidmode* mode = glfwGetVideoMode(handle)) {
-        monitor.width = mode->width;
-        monitor.height = mode->height;
         monitor.refreshRate = mode->refreshRate;
     }
     return monitor;

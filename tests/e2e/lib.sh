@@ -207,9 +207,11 @@ has_icon() {
 
 count_windows() { xwininfo -root -tree | grep -c "\"$1\"" || true; }
 
-# window_geometry TITLE: prints "WIDTHxHEIGHT+X+Y" of the window with this title.
+# window_geometry TITLE | -id WINDOW: prints "WIDTHxHEIGHT+X+Y" of the window.
 window_geometry() {
-    xwininfo -name "$1" | awk '
+    local which=(-name "$1")
+    [ "$1" = -id ] && which=("$@")
+    xwininfo "${which[@]}" | awk '
         /Absolute upper-left X:/ {x = $NF}
         /Absolute upper-left Y:/ {y = $NF}
         /^ *Width:/ {w = $NF}
@@ -219,6 +221,7 @@ window_geometry() {
 
 screen_size() { xdpyinfo | awk '/dimensions:/ {print $2; exit}'; }
 
+# screenshot FILE: the whole X screen; a .ppm file is written several times faster than a .png.
 screenshot() { import -window root "$1"; }
 
 # region_mean FILE GEOMETRY: prints the mean brightness (0-255) of a region such as 100x50+10+10.
@@ -246,7 +249,7 @@ fire_area() {
 # given part of it) is white-hot, as it is once the first frame is shown, and fails if it is not
 # after SECONDS. A loaded machine may take a few seconds for the first frame.
 wait_for_fire() {
-    local deadline=$(($(now_ms) + $1 * 1000)) width height x y probe="$E2E_DIR/probe.png"
+    local deadline=$(($(now_ms) + $1 * 1000)) width height x y probe="$E2E_DIR/probe.ppm"
     shift
     read -r width height x y < <(fire_area "$@")
     until screenshot "$probe" &&
@@ -278,9 +281,9 @@ expect_fire_on_screen() {
     [ "$upper_right" -le 40 ] || fail "the upper right corner is not dark ($upper_right)"
 
     local area="${width}x${height}+$x+$y"
-    convert "$first" -crop "$area" +repage "$E2E_DIR/area_first.png"
-    convert "$second" -crop "$area" +repage "$E2E_DIR/area_second.png"
-    changed=$(compare -metric AE -fuzz 2% "$E2E_DIR/area_first.png" "$E2E_DIR/area_second.png" \
+    convert "$first" -crop "$area" +repage "$E2E_DIR/area_first.ppm"
+    convert "$second" -crop "$area" +repage "$E2E_DIR/area_second.ppm"
+    changed=$(compare -metric AE -fuzz 2% "$E2E_DIR/area_first.ppm" "$E2E_DIR/area_second.ppm" \
         null: 2>&1 || true)
     changed=${changed%% *}
     log "$changed pixels changed in half a second"
