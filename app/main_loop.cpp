@@ -12,6 +12,10 @@
 
 namespace {
 
+// While nobody would see a frame the loop waits for events, and looks again this often: the stop
+// rules are kept as promptly as when drawing, for next to no work.
+constexpr double kPausedLookInterval = 0.1;
+
 // The OS reclaims the windows and the contexts.
 [[noreturn]] void endOnInput() {
     std::exit(0);
@@ -21,6 +25,25 @@ namespace {
 // that no display shows.
 void rest(double seconds) {
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+// One frame drawn and shown, the frame rate over the pacer's if asked for. The preview reports
+// its first frame, and its first again after every pause.
+void drawAndPresent(SaverApp& app, FrameRateDisplay* frameRate, bool report) {
+    Screens& screens = *app.screens;
+    if (frameRate != nullptr) {
+        frameRate->startFrame();
+    }
+    tick(app);
+    PixelSize size = screens.pacer().drawingSize();
+    bool pacerDrawn = screens.pacer().wantsFrame();
+    if (frameRate != nullptr && pacerDrawn) {
+        frameRate->finishFrame(size.width, size.height);
+    }
+    if (report && pacerDrawn) {
+        reportFirstPreviewFrame(app.args->parent, size.width, size.height);
+    }
+    screens.present();
 }
 
 } // namespace
@@ -39,24 +62,18 @@ void runMainLoop(SaverApp& app) {
         args.showFrameRate ? new FrameRateDisplay([&desktop] { return desktop.time(); }) : nullptr;
     FramePacer pacer(args.frameDelay);
     bool keepRunning = true;
-    bool firstFrame = true;
+    bool drewLastPass = false;
     do {
         double frameStart = desktop.time();
-        if (frameRate != nullptr) {
-            frameRate->startFrame();
+        if (screens.showing(frameStart)) {
+            drawAndPresent(app, frameRate, !drewLastPass && args.mode == SaverMode::Preview);
+            drewLastPass = true;
+            rest(pacer.waitAfterFrame(frameStart, desktop.time(), screens.refreshPeriod()));
+            desktop.pollEvents();
+        } else {
+            drewLastPass = false;
+            desktop.waitEvents(kPausedLookInterval);
         }
-        tick(app);
-        PixelSize size = screens.pacer().drawingSize();
-        if (frameRate != nullptr) {
-            frameRate->finishFrame(size.width, size.height);
-        }
-        if (firstFrame && args.mode == SaverMode::Preview) {
-            reportFirstPreviewFrame(args.parent, size.width, size.height);
-        }
-        firstFrame = false;
-        screens.present();
-        rest(pacer.waitAfterFrame(frameStart, desktop.time(), screens.refreshPeriod()));
-        desktop.pollEvents();
         if (screens.inputSeen()) {
             endOnInput();
         }

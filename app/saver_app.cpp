@@ -103,11 +103,11 @@ void SaverApp::openWindow() {
     if (args->mode == SaverMode::Preview) {
         adoptParent(conduct);
     } else if (args->mode == SaverMode::Windowed) {
-        screens =
-            new Screens(windowing::GlWindow::openOnDesktop(startSize, conduct), primaryRate());
+        screens = new Screens(desktop, windowing::GlWindow::openOnDesktop(startSize, conduct),
+                              primaryRate());
     } else if (monitors.empty()) {
-        screens =
-            new Screens(windowing::GlWindow::openFullScreen({}, startSize, conduct), primaryRate());
+        screens = new Screens(desktop, windowing::GlWindow::openFullScreen({}, startSize, conduct),
+                              primaryRate());
     } else {
         conduct.iconifyOnFocusLoss = false;
         screens = new Screens(desktop, monitors, startSize, conduct, fireOnEveryMonitor());
@@ -128,7 +128,7 @@ void SaverApp::adoptParent(const windowing::WindowConduct& conduct) {
         errors.forget();
         endPreview();
     }
-    screens = new Screens(window, primaryRate());
+    screens = new Screens(desktop, window, primaryRate());
 }
 
 // The fixed GL state and the cursor are set with each window; what spans them is which one's

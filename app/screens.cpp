@@ -6,8 +6,8 @@
 
 namespace {
 
-// Often enough that a changed desktop is covered again before anyone looks twice, seldom enough
-// that reading the monitors costs nothing.
+// Often enough that a changed desktop is covered again, or a display that came back shows the
+// fire, before anyone looks twice; seldom enough that asking the display server costs nothing.
 constexpr double kLookInterval = 1.0;
 
 bool listed(const std::vector<windowing::Monitor>& monitors, windowing::MonitorId id) {
@@ -20,7 +20,8 @@ bool listed(const std::vector<windowing::Monitor>& monitors, windowing::MonitorI
 Screens::Screens(windowing::Desktop* desktop, const std::vector<windowing::Monitor>& monitors,
                  PixelSize firstSize, const windowing::WindowConduct& conduct,
                  bool fireOnEveryMonitor)
-    : desktop(desktop), conduct(conduct), fireOnEveryMonitor(fireOnEveryMonitor) {
+    : desktop(desktop), followsMonitors(true), conduct(conduct),
+      fireOnEveryMonitor(fireOnEveryMonitor) {
     if (monitors.empty() || !open(monitors.front(), firstSize)) {
         return;
     }
@@ -29,7 +30,8 @@ Screens::Screens(windowing::Desktop* desktop, const std::vector<windowing::Monit
     }
 }
 
-Screens::Screens(windowing::Screen* only, int refreshRate) {
+Screens::Screens(windowing::Desktop* desktop, windowing::Screen* only, int refreshRate)
+    : desktop(desktop) {
     if (only != nullptr) {
         windowing::Monitor unknown;
         unknown.refreshRate = refreshRate;
@@ -51,6 +53,14 @@ void Screens::pace() {
     for (auto covering = covered.rbegin(); covering != covered.rend(); ++covering) {
         covering->screen->setWaitsForDisplay(covering + 1 == covered.rend());
     }
+}
+
+bool Screens::showing(double now) {
+    if (now >= nextPowerLook) {
+        nextPowerLook = now + kLookInterval;
+        displaysOn = desktop->displaysOn();
+    }
+    return displaysOn && any(&windowing::Screen::wantsFrame);
 }
 
 void Screens::drawFrame(float time) {
@@ -97,7 +107,7 @@ bool Screens::closeRequested() const {
 
 // When the pacer goes, the next screen takes its place, with its own monitor's refresh period.
 bool Screens::followDesktop(double now) {
-    if (desktop == nullptr) {
+    if (!followsMonitors) {
         return true;
     }
     bool changed = dropLost();

@@ -16,10 +16,10 @@ class Screens {
     // where fireOnEveryMonitor, and black otherwise.
     Screens(windowing::Desktop* desktop, const std::vector<windowing::Monitor>& monitors,
             PixelSize firstSize, const windowing::WindowConduct& conduct, bool fireOnEveryMonitor);
-    // One screen that follows no monitor (the preview, the daemon's window, a window on the
-    // desktop), whose display refreshes refreshRate times a second (0 where unknown). None when
-    // only is nullptr.
-    Screens(windowing::Screen* only, int refreshRate);
+    // One screen of the desktop that follows no monitor (the preview, the daemon's window, a window
+    // on the desktop), whose display refreshes refreshRate times a second (0 where unknown). None
+    // when only is nullptr.
+    Screens(windowing::Desktop* desktop, windowing::Screen* only, int refreshRate);
 
     // Gives up every screen.
     ~Screens();
@@ -36,6 +36,9 @@ class Screens {
 
     // Has the pacer's presents wait for the display, and no other screen's.
     void pace();
+    // Whether a frame drawn now would be seen: the displays are on, as the desktop said when last
+    // asked, at most once a second of now, and some screen wants a frame.
+    bool showing(double now);
     // One frame on every screen that wants one, all at time for the shaders. The pacer is drawn
     // last and stays current.
     void drawFrame(float time);
@@ -62,8 +65,8 @@ class Screens {
     template <typename Gone> bool dropWhere(Gone gone);
     bool any(bool (windowing::Screen::*asks)() const) const;
 
-    // Null where the screens follow no monitor.
-    windowing::Desktop* desktop = nullptr;
+    windowing::Desktop* desktop;
+    bool followsMonitors = false;
     windowing::WindowConduct conduct;
     bool fireOnEveryMonitor = true;
     // The pacer first.
@@ -71,4 +74,6 @@ class Screens {
     // Monitors that a screen could not be opened on; the library said why once.
     std::vector<windowing::MonitorId> refused;
     double nextLook = 0.0;
+    bool displaysOn = true;
+    double nextPowerLook = 0.0;
 };

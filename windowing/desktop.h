@@ -31,6 +31,10 @@ class Desktop {
     virtual void waitEvents(double seconds) = 0;
     // Seconds on a clock that never goes back, counted from the desktop's start.
     virtual double time() const = 0;
+    // False while the system keeps the displays switched off to save power. It may ask the display
+    // server each time: ask seldom. A desktop whose screens say themselves when the display shows
+    // them (wantsFrame) leaves it at true.
+    virtual bool displaysOn() { return true; }
 };
 
 } // namespace windowing

@@ -7,6 +7,7 @@
 #include "windowing/preview_window.h"
 #include "windowing/window_hints.h"
 #include "windowing/window_icon.h"
+#include "windowing/window_shown.h"
 
 // The loader's header comes before the library's, which would otherwise bring in gl.h.
 #include <GL/glew.h>
@@ -182,6 +183,10 @@ bool GlWindow::escapeHeld() const {
 
 bool GlWindow::closeRequested() const {
     return glfwWindowShouldClose(window) == GLFW_TRUE;
+}
+
+bool GlWindow::wantsFrame() const {
+    return windowShown(window);
 }
 
 MonitorId GlWindow::monitor() const {

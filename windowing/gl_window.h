@@ -44,6 +44,7 @@ class GlWindow : public Screen {
     // The size it was opened at until the library reports another.
     PixelSize drawingSize() const override { return size; }
     void setWaitsForDisplay(bool waits) override;
+    bool wantsFrame() const override;
     bool inputSeen() const override { return inputNoted; }
     bool escapeHeld() const override;
     bool closeRequested() const override;

@@ -1,5 +1,6 @@
 #include "windowing/library_desktop.h"
 
+#include "platform/display_power.h"
 #include "windowing/gl_window.h"
 #include "windowing/library.h"
 
@@ -24,6 +25,10 @@ void LibraryDesktop::waitEvents(double seconds) {
 
 double LibraryDesktop::time() const {
     return libraryTime();
+}
+
+bool LibraryDesktop::displaysOn() {
+    return platform::displaysOn();
 }
 
 } // namespace windowing

@@ -15,6 +15,7 @@ class LibraryDesktop : public Desktop {
     void pollEvents() override;
     void waitEvents(double seconds) override;
     double time() const override;
+    bool displaysOn() override;
 };
 
 } // namespace windowing

@@ -20,6 +20,7 @@ class FakeScreen : public windowing::Screen {
     void present() override {}
     PixelSize drawingSize() const override { return {covers.width, covers.height}; }
     void setWaitsForDisplay(bool waitsNow) override { waits = waitsNow; }
+    bool wantsFrame() const override { return wants; }
     bool inputSeen() const override { return false; }
     bool escapeHeld() const override { return false; }
     bool closeRequested() const override { return false; }
@@ -36,6 +37,7 @@ class FakeScreen : public windowing::Screen {
     static std::vector<FakeScreen*> alive;
     Monitor covers;
     bool waits = false;
+    bool wants = true;
     bool lost = false;
 };
 
@@ -57,10 +59,16 @@ class FakeDesktop : public windowing::Desktop {
     void pollEvents() override {}
     void waitEvents(double) override {}
     double time() const override { return 0.0; }
+    bool displaysOn() override {
+        ++powerLooks;
+        return on;
+    }
 
     std::vector<Monitor> shown;
     windowing::MonitorId refusing = 0;
     int looks = 0;
+    bool on = true;
+    int powerLooks = 0;
 };
 
 Monitor monitor(windowing::MonitorId id, int x, int width, int height, int rate = 60) {
@@ -145,6 +153,23 @@ TEST_F(ScreensTest, AGoneMonitorTakesItsScreenAndTheNextOnePacesUntilNoneIsLeft)
     EXPECT_FALSE(screens->followDesktop(now + 1.1));
     EXPECT_TRUE(FakeScreen::alive.empty());
     EXPECT_TRUE(screens->empty());
+}
+
+TEST_F(ScreensTest, NoFrameIsDrawnThatNobodyWouldSee) {
+    EXPECT_TRUE(screens->showing(now));
+    // Displays switched off are noticed within a second, and the system is asked no more often.
+    desktop.on = false;
+    EXPECT_TRUE(screens->showing(now + 0.5));
+    EXPECT_FALSE(screens->showing(now + 1.0));
+    desktop.on = true;
+    EXPECT_FALSE(screens->showing(now + 1.9));
+    EXPECT_EQ(desktop.powerLooks, 2);
+    EXPECT_TRUE(screens->showing(now + 2.0));
+    // A screen its display does not show gets no frame; while any other is shown, frames go on.
+    FakeScreen::alive[0]->wants = false;
+    EXPECT_TRUE(screens->showing(now + 2.1));
+    FakeScreen::alive[1]->wants = false;
+    EXPECT_FALSE(screens->showing(now + 2.2));
 }
 
 } // namespace

@@ -5,8 +5,9 @@
 # A host program of its own process lends a 152 x 112 pane, the saver draws the fire into it
 # without a word, and ends with exit code 0 within a second once the pane is disabled (unmapped on
 # X11) or destroyed or the host goes away, leaving the pane as it was, also when the pane is
-# destroyed while the saver is still setting up. Handles that are not windows end through the
-# library's errors and the window failure.
+# destroyed while the saver is still setting up. On Windows it draws nothing while the host's
+# dialog is minimised, and draws again once it is restored. Handles that are not windows end
+# through the library's errors and the window failure.
 source "$(dirname "$0")/lib.sh"
 switch=$1
 start_display
@@ -140,6 +141,42 @@ for moment in 0 15 35; do
         log "destroyed $moment ms after the adoption: the saver ended before its first frame"
     fi
 done
+
+# cpu_ticks NAME SECONDS: the processor time, in hundredths of a second, that the program started
+# as NAME uses over the next SECONDS.
+cpu_ticks() {
+    local pid_var="${1}_pid" before after
+    before=$(awk '{print $14 + $15}' "/proc/${!pid_var}/stat")
+    sleep "$2"
+    after=$(awk '{print $14 + $15}' "/proc/${!pid_var}/stat")
+    echo $((after - before))
+}
+
+# A minimised settings dialog shows no preview: the saver draws nothing, uses next to no time and
+# waits for events instead, and draws again, reporting its first frame anew, once restored.
+if [ "$EMBERVEIL_RUNNER" = wine ]; then
+    start_host
+    start_preview minimised
+    drawing=$(cpu_ticks minimised 2)
+    [ "$(ask_host minimize)" = minimized ] || fail "the host could not minimise its dialog"
+    sleep 1
+    paused=$(cpu_ticks minimised 2)
+    log "processor time over 2 s: $drawing/100 s drawing, $paused/100 s minimised"
+    [ "$paused" -le 4 ] && [ $((paused * 4)) -le "$drawing" ] ||
+        fail "the minimised preview goes on working: $paused/100 s against $drawing/100 s"
+    [ "$(grep -c '^Preview: ' "$E2E_DIR/minimised.out")" -eq 1 ] ||
+        fail "the minimised preview drew: $(cat "$E2E_DIR/minimised.out")"
+    [ "$(ask_host restore)" = restored ] || fail "the host could not restore its dialog"
+    tries=0
+    until [ "$(grep -c '^Preview: ' "$E2E_DIR/minimised.out")" -eq 2 ]; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 30 ] || fail "no frame after the restore: $(cat "$E2E_DIR/minimised.out")"
+        sleep 0.1
+    done
+    log "after the restore: $(tail -n 1 "$E2E_DIR/minimised.out" | tr -d '\r')"
+    echo quit >&5
+    wait_exit "$minimised_pid" 10
+fi
 
 # So does the host's end, which takes its windows with it.
 start_host

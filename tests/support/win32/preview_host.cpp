@@ -9,6 +9,8 @@
 //            waits until another program starts to draw into the pane (the windowing library's
 //            property on it, or a child window in it), then <ms> milliseconds, then destroys it
 //                                                  -> "destroyed", or "not adopted" after 30 s
+//   minimize ShowWindow(dialog, SW_MINIMIZE)       -> "minimized"
+//   restore  ShowWindow(dialog, SW_RESTORE)        -> "restored"
 //   check    whether the pane is as it was made    -> "pane intact" or "pane changed: <what>"
 //   quit     ends the process on the spot, windows and all
 // The end of input ends it as well.
@@ -60,6 +62,12 @@ void run(const std::string& command) {
     } else if (command == "destroy") {
         DestroyWindow(pane);
         reply("destroyed");
+    } else if (command == "minimize") {
+        ShowWindow(host, SW_MINIMIZE);
+        reply("minimized");
+    } else if (command == "restore") {
+        ShowWindow(host, SW_RESTORE);
+        reply("restored");
     } else if (command == "check") {
         check();
     } else if (command == "quit") {

@@ -5,8 +5,7 @@
 namespace {
 
 template <typename Function> Function glxFunction(const char* name) {
-    return reinterpret_cast<Function>(
-        glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
+    return reinterpret_cast<Function>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
 }
 
 } // namespace
