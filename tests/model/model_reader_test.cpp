@@ -297,6 +297,10 @@ TEST(ModelReader, MalformedModelTextsFailTheLoadAndLeaveNothing) {
         "usemtl a\nf 1 2 3\nusemtl b\nusemtl c\n",
         "mtllib a.mtl\nf 1 2 3\n",
     };
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(objl::ModelReader().loadModelText(valid + "f 1 2 9\n", ""));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "model line 6: face position index 9 out of range (3 defined)\n");
     for (const std::string& tail : damaged) {
         SCOPED_TRACE(tail);
         objl::ModelReader reader;
