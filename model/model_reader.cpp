@@ -366,10 +366,6 @@ bool ModelReader::loadModel(int objResourceId, int mtlResourceId) {
     return loadModelText(resourceText(objResourceId), resourceText(mtlResourceId));
 }
 
-bool ModelReader::loadMaterials(int mtlResourceId) {
-    return loadMaterialsText(resourceText(mtlResourceId));
-}
-
 bool ModelReader::loadModelText(std::string_view objText, std::string_view mtlText) {
     std::vector<std::string> lines;
     if (!splitLines(objText, lines)) {

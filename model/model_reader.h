@@ -21,8 +21,7 @@ class ModelReader {
     bool loadModel(int objResourceId, int mtlResourceId);
     bool loadModelText(std::string_view objText, std::string_view mtlText);
 
-    // Appends the materials of an MTL resource; false when a numeric field is unreadable.
-    bool loadMaterials(int mtlResourceId);
+    // Appends the materials of an MTL text; false when a numeric field is unreadable.
     bool loadMaterialsText(std::string_view mtlText);
 
     // Cleared by every load of a model.

@@ -267,7 +267,7 @@ TEST(ModelReader, TextsWithoutFacesGiveNoModel) {
 
 TEST(ModelReader, MissingMaterialResourceGivesOneUnnamedMaterial) {
     objl::ModelReader reader;
-    ASSERT_TRUE(reader.loadMaterials(4322));
+    ASSERT_TRUE(reader.loadModel(RES_RECTANGLE_MODEL, 4322));
     ASSERT_EQ(reader.materials.size(), 1u);
     EXPECT_EQ(reader.materials[0].name, "");
 }
