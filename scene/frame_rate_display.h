@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-class GLFWTextOverlay;
+class TextOverlay;
 
 // The frame rate and load drawn over the fire (--fps): the main loop marks where each frame
 // starts and where its drawing ends.
@@ -22,5 +22,5 @@ class FrameRateDisplay {
   private:
     double (*clock)();
     FrameRateMeter meter;
-    GLFWTextOverlay* overlay;
+    TextOverlay* overlay;
 };

@@ -58,6 +58,6 @@ void renderBlankFrame(const FrameInput& frame) {
     glClear(GL_COLOR_BUFFER_BIT);
 }
 
-GLFWTextOverlay* createTextOverlay() {
-    return new GLFWTextOverlay(registry);
+TextOverlay* createTextOverlay() {
+    return new TextOverlay(registry);
 }

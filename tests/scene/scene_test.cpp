@@ -74,7 +74,7 @@ TEST_F(SceneTest, TheFrameIsTheFireOverTheWholeViewport) {
 // The text reads on every part of the fire: white strokes in a black outline, on a white
 // background as on a black one, confined to the bottom-left corner.
 TEST_F(SceneTest, OverlayTextIsWhiteInABlackOutlineInTheBottomLeftCorner) {
-    GLFWTextOverlay* overlay = createTextOverlay();
+    TextOverlay* overlay = createTextOverlay();
     overlay->setText("FPS:  60.0\nLoad: 12.5%");
     for (float background : {1.0f, 0.0f}) {
         glClearColor(background, background, background, 1.0f);
