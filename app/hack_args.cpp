@@ -33,6 +33,40 @@ double parseDelay(const char* text) {
     return static_cast<double>(microseconds) / 1e6;
 }
 
+// The switches of one line as they stand, before they are read as a request.
+struct HackSwitches {
+    bool help = false;
+    bool version = false;
+    bool fps = false;
+    double delay = 0.0;
+    Target target = Target::None;
+    platform::NativeWindowHandle windowId = 0;
+};
+
+HackSwitches readSwitches(const std::vector<std::string>& args) {
+    HackSwitches switches;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            switches.help = true;
+        } else if (arg == "--version") {
+            switches.version = true;
+        } else if (isSwitch(arg, "fps")) {
+            switches.fps = true;
+        } else if (isSwitch(arg, "delay")) {
+            switches.delay = i + 1 < args.size() ? parseDelay(args[++i].c_str()) : 0.0;
+        } else if (isSwitch(arg, "root")) {
+            switches.target = Target::Root;
+        } else if (isSwitch(arg, "window")) {
+            switches.target = Target::Window;
+        } else if (isSwitch(arg, "window-id")) {
+            switches.target = Target::WindowId;
+            switches.windowId = i + 1 < args.size() ? parseWindowId(args[++i].c_str()) : 0;
+        }
+    }
+    return switches;
+}
+
 } // namespace
 
 platform::NativeWindowHandle parseWindowId(const char* text) {
@@ -53,52 +87,27 @@ platform::NativeWindowHandle parseWindowId(const char* text) {
 
 HackArgs parseHackArgs(const std::vector<std::string>& args, const char* screensaverWindow,
                        platform::NativeWindowHandle (*rootWindow)()) {
-    bool help = false;
-    bool version = false;
-    bool fps = false;
-    double delay = 0.0;
-    Target target = Target::None;
-    platform::NativeWindowHandle windowId = 0;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            help = true;
-        } else if (arg == "--version") {
-            version = true;
-        } else if (isSwitch(arg, "fps")) {
-            fps = true;
-        } else if (isSwitch(arg, "delay")) {
-            delay = i + 1 < args.size() ? parseDelay(args[++i].c_str()) : 0.0;
-        } else if (isSwitch(arg, "root")) {
-            target = Target::Root;
-        } else if (isSwitch(arg, "window")) {
-            target = Target::Window;
-        } else if (isSwitch(arg, "window-id")) {
-            target = Target::WindowId;
-            windowId = i + 1 < args.size() ? parseWindowId(args[++i].c_str()) : 0;
-        }
-    }
-
+    const HackSwitches switches = readSwitches(args);
     HackArgs hack;
-    if (help || version) {
-        hack.request = help ? HackRequest::Help : HackRequest::Version;
+    if (switches.help || switches.version) {
+        hack.request = switches.help ? HackRequest::Help : HackRequest::Version;
         return hack;
     }
-    if (target == Target::None) {
+    if (switches.target == Target::None) {
         return hack;
     }
     hack.request = HackRequest::Run;
     hack.saver.hackConventions = true;
-    hack.saver.showFrameRate = fps;
-    hack.saver.frameDelay = delay;
-    if (target == Target::Window) {
+    hack.saver.showFrameRate = switches.fps;
+    hack.saver.frameDelay = switches.delay;
+    if (switches.target == Target::Window) {
         hack.saver.mode = SaverMode::Windowed;
         return hack;
     }
     // The daemon's own window and the one named on the line are drawn into like a preview pane.
     hack.saver.mode = SaverMode::Preview;
-    if (target == Target::WindowId) {
-        hack.saver.parent = windowId;
+    if (switches.target == Target::WindowId) {
+        hack.saver.parent = switches.windowId;
     } else {
         bool unset = screensaverWindow == nullptr || *screensaverWindow == '\0';
         hack.saver.parent = unset ? rootWindow() : parseWindowId(screensaverWindow);

@@ -11,7 +11,6 @@ enum class HackRequest {
     NotAHackLine,
     Help,
     Version,
-    // Run the saver as the arguments say.
     Run,
 };
 

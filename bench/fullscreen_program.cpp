@@ -1,39 +1,17 @@
 #include "bench/fullscreen_program.h"
 
-#include "platform/resources.h"
+#include "render/shader_stage.h"
+#include "render/text_resource.h"
 
 #include <vector>
 
-namespace {
-
-GLuint compileStage(GLenum stage, const std::string& text, std::string* error) {
-    GLuint shader = glCreateShader(stage);
-    const char* source = text.c_str();
-    glShaderSource(shader, 1, &source, nullptr);
-    glCompileShader(shader);
-    GLint status = 0;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
-    if (status == 0) {
-        GLint length = 0;
-        glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
-        std::vector<char> log(static_cast<std::size_t>(length) + 1, '\0');
-        glGetShaderInfoLog(shader, length, nullptr, log.data());
-        *error = log.data();
-        glDeleteShader(shader);
-        return 0;
-    }
-    return shader;
-}
-
-} // namespace
-
 bool FullscreenProgram::build(const std::string& vertexText, const std::string& fragmentText,
                               std::string* error) {
-    GLuint vertexShader = compileStage(GL_VERTEX_SHADER, vertexText, error);
+    GLuint vertexShader = compileShaderStage(GL_VERTEX_SHADER, vertexText.c_str(), error);
     if (vertexShader == 0) {
         return false;
     }
-    GLuint fragmentShader = compileStage(GL_FRAGMENT_SHADER, fragmentText, error);
+    GLuint fragmentShader = compileShaderStage(GL_FRAGMENT_SHADER, fragmentText.c_str(), error);
     if (fragmentShader == 0) {
         return false;
     }
@@ -74,10 +52,6 @@ void FullscreenProgram::draw(float time, float width, float height) const {
 }
 
 std::string shaderText(int resourceId) {
-    platform::TextResource text = platform::findTextResource(resourceId);
-    if (text.data == nullptr) {
-        return {};
-    }
-    std::string whole(text.data, text.size);
-    return whole.substr(0, whole.find('~'));
+    std::vector<char> text(kShaderTextBufferSize);
+    return {text.data(), loadTextResource(resourceId, text.data(), kShaderTextCapacity)};
 }

@@ -9,10 +9,17 @@
 #include <iostream>
 #include <new>
 #include <string>
+#include <utility>
 
 namespace objl {
 
 namespace {
+
+// A "usemtl" line's name and where it stands, for naming it when it finds no mesh.
+struct MaterialUse {
+    std::string name;
+    std::size_t lineNumber = 0;
+};
 
 // What one loadModel call knows while it walks the OBJ lines.
 struct ObjReading {
@@ -22,7 +29,7 @@ struct ObjReading {
     std::vector<Vertex> openVertices;
     std::vector<std::uint32_t> openIndices;
     std::string meshName;
-    std::vector<std::string> materialNames;
+    std::vector<MaterialUse> materialUses;
     bool objectSeen = false;
     unsigned progressCounter = 1000;
 };
@@ -64,8 +71,8 @@ void writeProgress(const ObjReading& reading) {
     std::cout << "\r- " << reading.meshName << "\t| vertices > " << reading.positions.size()
               << "\t| texcoords > " << reading.texCoords.size() << "\t| normals > "
               << reading.normals.size() << "\t| triangles > " << reading.openVertices.size() / 3;
-    if (!reading.materialNames.empty()) {
-        std::cout << "\t| material: " << reading.materialNames.back();
+    if (!reading.materialUses.empty()) {
+        std::cout << "\t| material: " << reading.materialUses.back().name;
     }
 }
 
@@ -99,45 +106,63 @@ bool readVector2(const std::string& line, Vector2& v) {
     return true;
 }
 
-// One vertex per face corner in any of the forms v, v/vt, v//vn and v/vt/vn. Faces that name no
-// normal for some corner get the face's unnormalised flat normal on every corner.
-bool buildFaceVertices(const std::string& line, const ObjReading& reading,
-                       std::vector<Vertex>& corners) {
+template <typename T>
+std::string indexFault(const char* kind, const std::string& field, const std::vector<T>& list) {
+    return std::string("face ") + kind + " index " + field + " out of range (" +
+           std::to_string(list.size()) + " defined)";
+}
+
+// The corner's vertex in any of the forms v, v/vt, v//vn and v/vt/vn; what is wrong with the
+// corner, or "". A corner without a normal sets namesNoNormal.
+std::string buildCorner(const std::string& token, const ObjReading& reading, Vertex& corner,
+                        bool& namesNoNormal) {
+    const std::vector<std::string> parts = splitOn(token, "/");
+    if (parts.empty()) {
+        return "face has an empty corner";
+    }
+    if (parts.size() > 3) {
+        return "face corner " + token + " has more than three parts";
+    }
+    const Vector3* position = elementAt(reading.positions, parts[0]);
+    if (position == nullptr) {
+        return indexFault("position", parts[0], reading.positions);
+    }
+    corner.position = *position;
+    if (parts.size() == 2 || (parts.size() == 3 && !parts[1].empty())) {
+        const Vector2* texCoord = elementAt(reading.texCoords, parts[1]);
+        if (texCoord == nullptr) {
+            return indexFault("texture coordinate", parts[1], reading.texCoords);
+        }
+        corner.texCoord = *texCoord;
+    }
+    if (parts.size() == 3) {
+        const Vector3* normal = elementAt(reading.normals, parts[2]);
+        if (normal == nullptr) {
+            return indexFault("normal", parts[2], reading.normals);
+        }
+        corner.normal = *normal;
+    } else {
+        namesNoNormal = true;
+    }
+    return {};
+}
+
+// One vertex per face corner. Faces that name no normal for some corner get the face's
+// unnormalised flat normal on every corner. Returns what is wrong with the face, or "".
+std::string buildFaceVertices(const std::string& line, const ObjReading& reading,
+                              std::vector<Vertex>& corners) {
     bool generateNormal = false;
     for (const std::string& token : splitOn(afterLeadingToken(line), " ")) {
-        const std::vector<std::string> parts = splitOn(token, "/");
-        if (parts.empty() || parts.size() > 3) {
-            return false;
-        }
         Vertex corner;
-        const Vector3* position = elementAt(reading.positions, parts[0]);
-        if (position == nullptr) {
-            return false;
-        }
-        corner.position = *position;
-        const bool namesTexCoord = parts.size() == 2 || (parts.size() == 3 && !parts[1].empty());
-        if (namesTexCoord) {
-            const Vector2* texCoord = elementAt(reading.texCoords, parts[1]);
-            if (texCoord == nullptr) {
-                return false;
-            }
-            corner.texCoord = *texCoord;
-        }
-        if (parts.size() == 3) {
-            const Vector3* normal = elementAt(reading.normals, parts[2]);
-            if (normal == nullptr) {
-                return false;
-            }
-            corner.normal = *normal;
-        } else {
-            generateNormal = true;
+        std::string fault = buildCorner(token, reading, corner, generateNormal);
+        if (!fault.empty()) {
+            return fault;
         }
         corners.push_back(corner);
     }
-
     if (generateNormal) {
         if (corners.size() < 3) {
-            return false;
+            return "face of fewer than three corners has no normal to generate";
         }
         const Vector3 normal = crossProduct(corners[0].position - corners[1].position,
                                             corners[2].position - corners[1].position);
@@ -145,7 +170,7 @@ bool buildFaceVertices(const std::string& line, const ObjReading& reading,
             corner.normal = normal;
         }
     }
-    return true;
+    return {};
 }
 
 bool readMaterialColor(const std::string& line, Vector3& color) {
@@ -201,14 +226,144 @@ bool readMaterialLine(const std::string& line, Material& material) {
     return true;
 }
 
+bool openMeshHasFaces(const ObjReading& reading) {
+    return !reading.openIndices.empty() && !reading.openVertices.empty();
+}
+
+void closeMesh(ModelReader& model, ObjReading& reading, const std::string& name) {
+    Mesh mesh;
+    mesh.name = name;
+    mesh.vertices = std::move(reading.openVertices);
+    mesh.indices = std::move(reading.openIndices);
+    model.meshes.push_back(std::move(mesh));
+    reading.openVertices.clear();
+    reading.openIndices.clear();
+}
+
+// A damaged text yields nothing, rather than the meshes read up to the damage.
+bool discardModel(ModelReader& model) {
+    model.meshes.clear();
+    model.allVertices.clear();
+    model.allIndices.clear();
+    return false;
+}
+
+void reportFault(std::size_t lineNumber, const std::string& fault) {
+    std::cerr << "model line " << lineNumber << ": " << fault << '\n';
+}
+
+// Faces read before the first object line join the first object's mesh.
+void readObjectLine(ModelReader& model, ObjReading& reading, const std::string& line, bool named) {
+    if (!reading.objectSeen) {
+        reading.objectSeen = true;
+        reading.meshName = named ? afterLeadingToken(line) : "unnamed";
+    } else if (openMeshHasFaces(reading)) {
+        closeMesh(model, reading, reading.meshName);
+        reading.meshName = afterLeadingToken(line);
+    } else {
+        reading.meshName = named ? afterLeadingToken(line) : "unnamed";
+    }
+    std::cout << '\n';
+    reading.progressCounter = 0;
+}
+
+std::string readFaceLine(ModelReader& model, ObjReading& reading, const std::string& line) {
+    std::vector<Vertex> corners;
+    std::string fault = buildFaceVertices(line, reading, corners);
+    if (!fault.empty()) {
+        return fault;
+    }
+    reading.openVertices.insert(reading.openVertices.end(), corners.begin(), corners.end());
+    model.allVertices.insert(model.allVertices.end(), corners.begin(), corners.end());
+    const std::size_t openBase = reading.openVertices.size() - corners.size();
+    const std::size_t allBase = model.allVertices.size() - corners.size();
+    for (std::uint32_t local : triangulatePolygon(corners)) {
+        reading.openIndices.push_back(static_cast<std::uint32_t>(openBase + local));
+        model.allIndices.push_back(static_cast<std::uint32_t>(allBase + local));
+    }
+    return {};
+}
+
+// The object's name with the smallest suffix _2, _3, ... that no mesh bears yet.
+std::string unusedPartName(const std::vector<Mesh>& meshes, const std::string& objectName) {
+    auto taken = [&](const std::string& name) {
+        for (const Mesh& mesh : meshes) {
+            if (mesh.name == name) {
+                return true;
+            }
+        }
+        return false;
+    };
+    int n = 2;
+    while (taken(objectName + "_" + std::to_string(n))) {
+        ++n;
+    }
+    return objectName + "_" + std::to_string(n);
+}
+
+// The part of the object before the change closes under a numbered name; the object's own name
+// stays for its last part.
+void readMaterialChange(ModelReader& model, ObjReading& reading, const std::string& line,
+                        std::size_t lineNumber) {
+    reading.materialUses.push_back({afterLeadingToken(line), lineNumber});
+    if (openMeshHasFaces(reading)) {
+        closeMesh(model, reading, unusedPartName(model.meshes, reading.meshName));
+    }
+    reading.progressCounter = 0;
+}
+
+// Reads one OBJ line into the model; what is wrong with the line, or "".
+std::string readObjLine(ModelReader& model, ObjReading& reading, const std::string& line,
+                        std::size_t lineNumber, std::string_view mtlText) {
+    const std::string token = leadingToken(line);
+    // Deliberately looser than the keyword: any line that starts with 'g', "group1 x" say, opens
+    // a group too. Only a bare "o" or "g" names it; the others are "unnamed".
+    if (token == "o" || token == "g" || (!line.empty() && line[0] == 'g')) {
+        readObjectLine(model, reading, line, token == "o" || token == "g");
+    } else if (token == "v" || token == "vn") {
+        Vector3 v;
+        if (!readVector3(line, v)) {
+            return token == "v" ? "a position needs three numbers" : "a normal needs three numbers";
+        }
+        (token == "v" ? reading.positions : reading.normals).push_back(v);
+    } else if (token == "vt") {
+        Vector2 texCoord;
+        if (!readVector2(line, texCoord)) {
+            return "a texture coordinate needs two numbers";
+        }
+        reading.texCoords.push_back(texCoord);
+    } else if (token == "f") {
+        return readFaceLine(model, reading, line);
+    } else if (token == "usemtl") {
+        readMaterialChange(model, reading, line, lineNumber);
+    } else if (token == "mtllib" && !model.loadMaterialsText(mtlText)) {
+        return "the material text holds a number that cannot be read";
+    }
+    return {};
+}
+
+// Names are matched to meshes by position, whichever mesh was open when a name was read.
+bool assignMaterials(ModelReader& model, const ObjReading& reading) {
+    if (reading.materialUses.size() > model.meshes.size()) {
+        const MaterialUse& homeless = reading.materialUses[model.meshes.size()];
+        reportFault(homeless.lineNumber, "material " + homeless.name + " has no mesh to go to");
+        return false;
+    }
+    for (std::size_t k = 0; k < reading.materialUses.size(); ++k) {
+        for (const Material& material : model.materials) {
+            if (material.name == reading.materialUses[k].name) {
+                model.meshes[k].material = material;
+                break;
+            }
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 bool ModelReader::loadModel(int objResourceId, int mtlResourceId) {
     return loadModelText(resourceText(objResourceId), resourceText(mtlResourceId));
-}
-
-bool ModelReader::loadMaterials(int mtlResourceId) {
-    return loadMaterialsText(resourceText(mtlResourceId));
 }
 
 bool ModelReader::loadModelText(std::string_view objText, std::string_view mtlText) {
@@ -221,125 +376,25 @@ bool ModelReader::loadModelText(std::string_view objText, std::string_view mtlTe
     allIndices.clear();
 
     ObjReading reading;
-    auto closeMesh = [&](const std::string& name) {
-        Mesh mesh;
-        mesh.name = name;
-        mesh.vertices = reading.openVertices;
-        mesh.indices = reading.openIndices;
-        meshes.push_back(mesh);
-    };
-    auto openMeshHasFaces = [&] {
-        return !reading.openIndices.empty() && !reading.openVertices.empty();
-    };
-    // A damaged text yields nothing, rather than the meshes read up to the damage.
-    auto discard = [&] {
-        meshes.clear();
-        allVertices.clear();
-        allIndices.clear();
-        return false;
-    };
-    auto fail = [&] {
-        std::cout << '\n';
-        return discard();
-    };
-
-    for (std::string& line : lines) {
-        stripCarriageReturns(line);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        stripCarriageReturns(lines[i]);
         reading.progressCounter = (reading.progressCounter + 1) % 1000;
         if (reading.progressCounter == 1 && !reading.meshName.empty()) {
             writeProgress(reading);
         }
-
-        const std::string token = leadingToken(line);
-        if (token == "o" || token == "g" || (!line.empty() && line[0] == 'g')) {
-            const bool named = token == "o" || token == "g";
-            if (!reading.objectSeen) {
-                reading.objectSeen = true;
-                reading.meshName = named ? afterLeadingToken(line) : "unnamed";
-            } else if (openMeshHasFaces()) {
-                closeMesh(reading.meshName);
-                reading.openVertices.clear();
-                reading.openIndices.clear();
-                reading.meshName = afterLeadingToken(line);
-            } else {
-                reading.meshName = named ? afterLeadingToken(line) : "unnamed";
-            }
+        const std::string fault = readObjLine(*this, reading, lines[i], i + 1, mtlText);
+        if (!fault.empty()) {
             std::cout << '\n';
-            reading.progressCounter = 0;
-        } else if (token == "v") {
-            Vector3 position;
-            if (!readVector3(line, position)) {
-                return fail();
-            }
-            reading.positions.push_back(position);
-        } else if (token == "vt") {
-            Vector2 texCoord;
-            if (!readVector2(line, texCoord)) {
-                return fail();
-            }
-            reading.texCoords.push_back(texCoord);
-        } else if (token == "vn") {
-            Vector3 normal;
-            if (!readVector3(line, normal)) {
-                return fail();
-            }
-            reading.normals.push_back(normal);
-        } else if (token == "f") {
-            std::vector<Vertex> corners;
-            if (!buildFaceVertices(line, reading, corners)) {
-                return fail();
-            }
-            reading.openVertices.insert(reading.openVertices.end(), corners.begin(), corners.end());
-            allVertices.insert(allVertices.end(), corners.begin(), corners.end());
-            const std::size_t openBase = reading.openVertices.size() - corners.size();
-            const std::size_t allBase = allVertices.size() - corners.size();
-            for (std::uint32_t local : triangulatePolygon(corners)) {
-                reading.openIndices.push_back(static_cast<std::uint32_t>(openBase + local));
-                allIndices.push_back(static_cast<std::uint32_t>(allBase + local));
-            }
-        } else if (token == "usemtl") {
-            reading.materialNames.push_back(afterLeadingToken(line));
-            if (openMeshHasFaces()) {
-                auto nameTaken = [&](const std::string& name) {
-                    for (const Mesh& mesh : meshes) {
-                        if (mesh.name == name) {
-                            return true;
-                        }
-                    }
-                    return false;
-                };
-                int n = 2;
-                while (nameTaken(reading.meshName + "_" + std::to_string(n))) {
-                    ++n;
-                }
-                closeMesh(reading.meshName + "_" + std::to_string(n));
-                reading.openVertices.clear();
-                reading.openIndices.clear();
-            }
-            reading.progressCounter = 0;
-        } else if (token == "mtllib") {
-            if (!loadMaterialsText(mtlText)) {
-                return fail();
-            }
+            reportFault(i + 1, fault);
+            return discardModel(*this);
         }
     }
-
     std::cout << '\n';
-    if (openMeshHasFaces()) {
-        closeMesh(reading.meshName);
+    if (openMeshHasFaces(reading)) {
+        closeMesh(*this, reading, reading.meshName);
     }
-
-    // Names are matched to meshes by position; a name without a mesh has nowhere to go.
-    if (reading.materialNames.size() > meshes.size()) {
-        return discard();
-    }
-    for (std::size_t k = 0; k < reading.materialNames.size(); ++k) {
-        for (const Material& material : materials) {
-            if (material.name == reading.materialNames[k]) {
-                meshes[k].material = material;
-                break;
-            }
-        }
+    if (!assignMaterials(*this, reading)) {
+        return discardModel(*this);
     }
     return !(meshes.empty() && allVertices.empty() && allIndices.empty());
 }
@@ -361,6 +416,8 @@ bool ModelReader::loadMaterialsText(std::string_view mtlText) {
             } else {
                 materialSeen = true;
             }
+            // "newmtl x" is the shortest line with room for a name; anything shorter, however it
+            // is spaced, names the material "none".
             material.name = line.size() < 8 ? "none" : trimLineEnd(afterLeadingToken(line));
         } else if (!readMaterialLine(line, material)) {
             materials.resize(materialsBefore);

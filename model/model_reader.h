@@ -16,13 +16,12 @@ namespace objl {
 class ModelReader {
   public:
     // Loads the OBJ resource; every "mtllib" line reads the MTL resource. Returns false when the
-    // text gives no mesh, vertex or index, or holds a line that cannot be read as what it claims.
+    // text gives no mesh, vertex or index, or holds a line that cannot be read as what it claims;
+    // such a line is named on standard error with its number and what is wrong with it.
     bool loadModel(int objResourceId, int mtlResourceId);
-
-    // Appends the materials of an MTL resource; false when a numeric field is unreadable.
-    bool loadMaterials(int mtlResourceId);
-
     bool loadModelText(std::string_view objText, std::string_view mtlText);
+
+    // Appends the materials of an MTL text; false when a numeric field is unreadable.
     bool loadMaterialsText(std::string_view mtlText);
 
     // Cleared by every load of a model.

@@ -13,7 +13,6 @@ static_assert(sizeof(Mat4) == 16 * sizeof(float), "Mat4 must be 16 tightly packe
 
 Mat4 fromColumns(Vec4 c0, Vec4 c1, Vec4 c2, Vec4 c3);
 
-// The product a * b.
 Mat4 multiply(const Mat4& a, const Mat4& b);
 
 // The first of the 16 floats, for glUniformMatrix4fv(location, 1, GL_FALSE, data(m)).

@@ -2,30 +2,16 @@
 
 #include "platform/fatal_failure.h"
 #include "platform/message_box.h"
+#include "render/shader_stage.h"
 #include "render/text_resource.h"
-
-#include <vector>
 
 namespace {
 
-// Shows a shader's compile log; a driver that gives no log still gets a box that says so.
-void showShaderLog(GLuint shader) {
-    GLint length = 0;
-    glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &length);
-    std::vector<char> log(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    if (length > 0) {
-        GLsizei written = 0;
-        glGetShaderInfoLog(shader, length, &written, log.data());
-    }
-    const char* text = log[0] != '\0' ? log.data() : "The shader compiler gave no log.";
-    platform::showMessageBox(text, "Debug", platform::MessageIcon::Information);
-}
-
 // Reports a shader that did not compile and ends the process; the saver has nothing to show
-// without it.
-[[noreturn]] void failCompilation(GLuint shader, GLenum stage) {
-    showShaderLog(shader);
-    glDeleteShader(shader);
+// without it. A driver that gives no log still gets a box that says so.
+[[noreturn]] void failCompilation(const std::string& log, GLenum stage) {
+    const char* text = !log.empty() ? log.c_str() : "The shader compiler gave no log.";
+    platform::showMessageBox(text, "Debug", platform::MessageIcon::Information);
     platform::failFatally(stage == GL_VERTEX_SHADER ? "Vertex shader compilation error"
                                                     : "Fragment shader compilation error");
 }
@@ -56,13 +42,10 @@ GLFWProgram::~GLFWProgram() {
 }
 
 GLuint GLFWProgram::compileShader(GLenum stage, const char* source) {
-    GLuint shader = glCreateShader(stage);
-    glShaderSource(shader, 1, &source, nullptr);
-    glCompileShader(shader);
-    GLint status = 0;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &status);
-    if (status == 0) {
-        failCompilation(shader, stage);
+    std::string log;
+    GLuint shader = compileShaderStage(stage, source, &log);
+    if (shader == 0) {
+        failCompilation(log, stage);
     }
     return shader;
 }

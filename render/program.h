@@ -7,6 +7,9 @@
 #include <memory>
 #include <string>
 
+// The GLFW prefix that this class, the registry, the buffers and the drawables share is the
+// renderer's established naming, not a dependency: none of them uses GLFW.
+//
 // One linked shader program built from two compiled-in shader texts. A shader that fails to
 // compile ends the process after showing its log; a failed link goes unnoticed.
 class GLFWProgram {

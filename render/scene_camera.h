@@ -22,11 +22,6 @@ class SceneCamera {
     Mat4 viewMatrix() const { return views[currentView]; }
     Mat4 projectionMatrix() const { return projection; }
 
-    Vec3 getEye() const { return eye; }
-    Vec3 getTarget() const { return target; }
-    Vec3 getFront() const { return front; }
-    Vec3 getUp() const { return up; }
-
   private:
     Mat4 views[kViewSlots];
     std::int32_t currentView = 0;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-class GLFWTextOverlay;
+class TextOverlay;
 
 // The frame rate and load drawn over the fire (--fps): the main loop marks where each frame
 // starts and where its drawing ends.
@@ -23,5 +23,5 @@ class FrameRateDisplay {
   private:
     std::function<double()> clock;
     FrameRateMeter meter;
-    GLFWTextOverlay* overlay;
+    TextOverlay* overlay;
 };

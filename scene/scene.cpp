@@ -47,6 +47,8 @@ void renderFrame(const FrameInput& frame) {
     sky->setModelMatrix(translation(0.0f, 0.0f, 0.0f));
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Stored again on purpose, beside the viewport it matches, as the first store sits beside the
+    // projection; both read the same frame, so the repeat changes nothing.
     storeViewportSize(frame);
     glViewport(0, 0, frame.windowWidth, frame.windowHeight);
     sky->draw(0);
@@ -58,6 +60,6 @@ void renderBlankFrame(const FrameInput& frame) {
     glClear(GL_COLOR_BUFFER_BIT);
 }
 
-GLFWTextOverlay* createTextOverlay() {
-    return new GLFWTextOverlay(registry);
+TextOverlay* createTextOverlay() {
+    return new TextOverlay(registry);
 }

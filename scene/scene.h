@@ -2,7 +2,7 @@
 
 #include "scene/frame_input.h"
 
-class GLFWTextOverlay;
+class TextOverlay;
 
 // Creates the scene's objects once, with the window's GL context current.
 void setUpScene();
@@ -15,4 +15,4 @@ void renderFrame(const FrameInput& frame);
 void renderBlankFrame(const FrameInput& frame);
 
 // A text overlay whose program joins the scene's; after setUpScene.
-GLFWTextOverlay* createTextOverlay();
+TextOverlay* createTextOverlay();

@@ -82,7 +82,7 @@ int fontIndex(char character) {
 
 } // namespace
 
-GLFWTextOverlay::GLFWTextOverlay(GLFWProgramRegistry* registry) : registry(registry) {
+TextOverlay::TextOverlay(GLFWProgramRegistry* registry) : registry(registry) {
     registry->addProgram(kOverlayProgram, RES_TEXT_OVERLAY_VERTEX_SHADER,
                          RES_TEXT_OVERLAY_FRAGMENT_SHADER);
     fontTexture = uploadFont();
@@ -92,12 +92,12 @@ GLFWTextOverlay::GLFWTextOverlay(GLFWProgramRegistry* registry) : registry(regis
     setText("");
 }
 
-GLFWTextOverlay::~GLFWTextOverlay() {
+TextOverlay::~TextOverlay() {
     delete buffers;
     glDeleteTextures(1, &fontTexture);
 }
 
-void GLFWTextOverlay::setText(const std::string& text) {
+void TextOverlay::setText(const std::string& text) {
     vertices.clear();
     indices.clear();
     int lineCount = 1;
@@ -125,7 +125,7 @@ void GLFWTextOverlay::setText(const std::string& text) {
     buffers->upload();
 }
 
-void GLFWTextOverlay::addGlyph(int index, int column, int lineFromBottom) {
+void TextOverlay::addGlyph(int index, int column, int lineFromBottom) {
     float left = static_cast<float>(kLeftMargin + (column * kCellColumns - 1) * kScale);
     float bottom = static_cast<float>(kBottomMargin + lineFromBottom * kLinePitch - kScale);
     float right = left + static_cast<float>(kCellColumns * kScale);
@@ -138,7 +138,7 @@ void GLFWTextOverlay::addGlyph(int index, int column, int lineFromBottom) {
     indices.insert(indices.end(), {first, first + 1, first + 2, first, first + 2, first + 3});
 }
 
-void GLFWTextOverlay::draw(std::int32_t width, std::int32_t height) {
+void TextOverlay::draw(std::int32_t width, std::int32_t height) {
     if (indices.empty()) {
         return;
     }

@@ -13,14 +13,14 @@ class GLFWProgramRegistry;
 // the frame holds, so it reads on white flames and on black smoke alike. Laid out as the X11
 // screen-saver daemon's display modes lay out their frame rate: fixed-size monospaced cells, the
 // last line 18 pixels above the bottom edge, 12 pixels in from the left.
-class GLFWTextOverlay {
+class TextOverlay {
   public:
     // Registers the overlay's program and uploads its font; needs the context current.
-    explicit GLFWTextOverlay(GLFWProgramRegistry* registry);
-    ~GLFWTextOverlay();
+    explicit TextOverlay(GLFWProgramRegistry* registry);
+    ~TextOverlay();
 
-    GLFWTextOverlay(const GLFWTextOverlay&) = delete;
-    GLFWTextOverlay& operator=(const GLFWTextOverlay&) = delete;
+    TextOverlay(const TextOverlay&) = delete;
+    TextOverlay& operator=(const TextOverlay&) = delete;
 
     // Lines separated by '\n'. A character the font lacks, the space included, leaves its cell
     // empty.

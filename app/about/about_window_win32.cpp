@@ -9,6 +9,8 @@
 
 #include <shellapi.h>
 
+#include <string>
+
 namespace {
 
 // Shared by run and the window procedure, which Windows calls without any object.
@@ -92,38 +94,67 @@ LRESULT CALLBACK aboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
 }
 
-} // namespace
-
-void AboutWindow::run(platform::AppInstance appInstance, int showCommand) {
-    HINSTANCE instance = static_cast<HINSTANCE>(appInstance);
+void registerWindowClass(HINSTANCE instance, const std::string& className) {
     HANDLE icon = LoadImageA(GetModuleHandleA("user32.dll"), MAKEINTRESOURCEA(kUser32IconId),
                              IMAGE_ICON, 16, 16, LR_SHARED);
-
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = aboutWindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = static_cast<HICON>(icon);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = windowClassName.c_str();
+    windowClass.lpszClassName = className.c_str();
     if (RegisterClassA(&windowClass) == 0) {
         platform::showMessageBox("Window Registration Failed!", "Error!",
                                  platform::MessageIcon::Warning);
     }
+}
 
-    SetProcessDPIAware();
+// Halved in double precision and truncated toward zero: an odd difference drops its half pixel,
+// and a screen narrower than the window gives a negative position.
+POINT centredOnScreen() {
     HDC screen = GetDC(nullptr);
     int screenWidth = GetDeviceCaps(screen, HORZRES);
     int screenHeight = GetDeviceCaps(screen, VERTRES);
     ReleaseDC(nullptr, screen);
-    // Halved in double precision and truncated toward zero: an odd difference drops its half
-    // pixel, and a screen narrower than the window gives a negative position.
-    int x = static_cast<int>((screenWidth - about::kWidth) * 0.5);
-    int y = static_cast<int>((screenHeight - about::kHeight) * 0.5);
+    return {static_cast<int>((screenWidth - about::kWidth) * 0.5),
+            static_cast<int>((screenHeight - about::kHeight) * 0.5)};
+}
 
-    aboutWindow =
-        CreateWindowExA(0, windowClassName.c_str(), caption.c_str(), WS_SYSMENU, x, y,
-                        about::kWidth, about::kHeight, nullptr, nullptr, instance, nullptr);
+// The statics take their instance from the About window, the button the program's own.
+void createControls(HINSTANCE instance, const AboutWindow& texts) {
+    HFONT bodyFont = createFont(about::kBodyFont);
+    HFONT headingFont = createFont(about::kHeadingFont);
+    HINSTANCE windowInstance =
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(aboutWindow, GWLP_HINSTANCE));
+
+    HWND aboutStatic = createControl("static", nullptr, WS_TABSTOP, about::kAboutText,
+                                     about::kAboutTextId, windowInstance);
+    SetWindowTextA(aboutStatic, texts.aboutText.c_str());
+    setFont(aboutStatic, bodyFont);
+
+    productNameStatic = createControl("static", nullptr, WS_TABSTOP, about::kProductName,
+                                      about::kProductNameId, windowInstance);
+    SetWindowTextA(productNameStatic, texts.productName.c_str());
+    setFont(productNameStatic, headingFont);
+
+    HWND linkButton = createControl("BUTTON", texts.linkCaption.c_str(), 0, about::kLinkButton,
+                                    about::kLinkButtonId, instance);
+    setFont(linkButton, bodyFont);
+}
+
+} // namespace
+
+void AboutWindow::run(platform::AppInstance appInstance, int showCommand) {
+    HINSTANCE instance = static_cast<HINSTANCE>(appInstance);
+    registerWindowClass(instance, windowClassName);
+
+    // Before the screen is measured, so that its size is in physical pixels.
+    SetProcessDPIAware();
+    POINT position = centredOnScreen();
+    aboutWindow = CreateWindowExA(0, windowClassName.c_str(), caption.c_str(), WS_SYSMENU,
+                                  position.x, position.y, about::kWidth, about::kHeight, nullptr,
+                                  nullptr, instance, nullptr);
     if (aboutWindow == nullptr) {
         // Without a window nothing could ever end the message loop.
         platform::showMessageBox("Window Creation Failed!", "Error!",
@@ -133,25 +164,7 @@ void AboutWindow::run(platform::AppInstance appInstance, int showCommand) {
 
     picture = static_cast<HBITMAP>(
         LoadImageA(instance, MAKEINTRESOURCEA(RES_ABOUT_PICTURE), IMAGE_BITMAP, 0, 0, LR_SHARED));
-    HFONT bodyFont = createFont(about::kBodyFont);
-    HFONT headingFont = createFont(about::kHeadingFont);
-
-    HINSTANCE windowInstance =
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(aboutWindow, GWLP_HINSTANCE));
-    HWND aboutStatic = createControl("static", nullptr, WS_TABSTOP, about::kAboutText,
-                                     about::kAboutTextId, windowInstance);
-    SetWindowTextA(aboutStatic, aboutText.c_str());
-    setFont(aboutStatic, bodyFont);
-
-    productNameStatic = createControl("static", nullptr, WS_TABSTOP, about::kProductName,
-                                      about::kProductNameId, windowInstance);
-    SetWindowTextA(productNameStatic, productName.c_str());
-    setFont(productNameStatic, headingFont);
-
-    HWND linkButton = createControl("BUTTON", linkCaption.c_str(), 0, about::kLinkButton,
-                                    about::kLinkButtonId, instance);
-    setFont(linkButton, bodyFont);
-
+    createControls(instance, *this);
     ShowWindow(aboutWindow, showCommand);
     UpdateWindow(aboutWindow);
 

@@ -1,15 +1,12 @@
 #include "platform/native_window.h"
 #include "platform/x11/display_connection.h"
+#include "platform/x11/ignore_x_error.h"
 
 #include <X11/Xlib.h>
 
 namespace platform {
 
 namespace {
-
-int ignoreXError(Display*, XErrorEvent*) {
-    return 0;
-}
 
 // Reads a window's attributes without letting a vanished window end the process through Xlib's
 // default error handler.

@@ -1,5 +1,7 @@
 #include "platform/x11/outside_end.h"
 
+#include "platform/x11/ignore_x_error.h"
+
 #include <X11/Xlib.h>
 #include <csignal>
 #include <initializer_list>
@@ -20,10 +22,6 @@ int endOnLostDisplay(Display*) {
     _exit(0);
 }
 
-int passOver(Display*, XErrorEvent*) {
-    return 0;
-}
-
 } // namespace
 
 void endQuietlyFromOutside() {
@@ -34,7 +32,7 @@ void endQuietlyFromOutside() {
         sigaction(signal, &action, nullptr);
     }
     XSetIOErrorHandler(endOnLostDisplay);
-    XSetErrorHandler(passOver);
+    XSetErrorHandler(ignoreXError);
 }
 
 } // namespace platform

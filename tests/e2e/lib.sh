@@ -249,12 +249,13 @@ fire_area() {
 # given part of it) is white-hot, as it is once the first frame is shown, and fails if it is not
 # after SECONDS. A loaded machine may take a few seconds for the first frame.
 wait_for_fire() {
-    local deadline=$(($(now_ms) + $1 * 1000)) width height x y probe="$E2E_DIR/probe.ppm"
+    local seconds=$1 width height x y probe="$E2E_DIR/probe.ppm"
+    local deadline=$(($(now_ms) + seconds * 1000))
     shift
     read -r width height x y < <(fire_area "$@")
     until screenshot "$probe" &&
         [ "$(region_mean "$probe" "80x2+$((x + width / 2 - 40))+$((y + height - 2))")" -ge 230 ]; do
-        [ "$(now_ms)" -lt "$deadline" ] || fail "no fire on the screen after $1 s"
+        [ "$(now_ms)" -lt "$deadline" ] || fail "no fire on the screen after $seconds s"
         sleep 0.3
     done
 }

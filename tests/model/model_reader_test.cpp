@@ -267,7 +267,7 @@ TEST(ModelReader, TextsWithoutFacesGiveNoModel) {
 
 TEST(ModelReader, MissingMaterialResourceGivesOneUnnamedMaterial) {
     objl::ModelReader reader;
-    ASSERT_TRUE(reader.loadMaterials(4322));
+    ASSERT_TRUE(reader.loadModel(RES_RECTANGLE_MODEL, 4322));
     ASSERT_EQ(reader.materials.size(), 1u);
     EXPECT_EQ(reader.materials[0].name, "");
 }
@@ -297,6 +297,10 @@ TEST(ModelReader, MalformedModelTextsFailTheLoadAndLeaveNothing) {
         "usemtl a\nf 1 2 3\nusemtl b\nusemtl c\n",
         "mtllib a.mtl\nf 1 2 3\n",
     };
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(objl::ModelReader().loadModelText(valid + "f 1 2 9\n", ""));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "model line 6: face position index 9 out of range (3 defined)\n");
     for (const std::string& tail : damaged) {
         SCOPED_TRACE(tail);
         objl::ModelReader reader;

@@ -4,27 +4,27 @@
 
 namespace {
 
-void expectVec3Near(Vec3 actual, Vec3 expected) {
-    EXPECT_NEAR(actual.x, expected.x, 1e-6f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-6f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-6f);
+void expectMatrixNear(const Mat4& actual, const Mat4& expected) {
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_NEAR(actual.columns[column][row], expected.columns[column][row], 1e-6f)
+                << "row " << row << ", column " << column;
+        }
+    }
 }
 
+// The view moves the eye to the origin and turns front onto -z and up onto +y.
 TEST(SceneCamera, ConstructionLooksDownNegativeZFromTheEye) {
     SceneCamera camera(1.0f, 2.0f, 3.0f);
-    expectVec3Near(camera.getEye(), {1, 2, 3});
-    expectVec3Near(camera.getFront(), {0, 0, -1});
-    expectVec3Near(camera.getUp(), {0, 1, 0});
-    expectVec3Near(camera.getTarget(), {1, 2, 2});
+    camera.updateView(0);
+    expectMatrixNear(camera.viewMatrix(),
+                     fromColumns({1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {-1, -2, -3, 1}));
 }
 
 TEST(SceneCamera, PitchZeroKeepsTheDefaultsAndGivesTheIdentityView) {
     SceneCamera camera(0.0f, 0.0f, 0.0f);
     camera.pitch(0.0f);
     camera.updateView(0);
-    expectVec3Near(camera.getFront(), {0, 0, -1});
-    expectVec3Near(camera.getUp(), {0, 1, 0});
-    expectVec3Near(camera.getTarget(), {0, 0, -1});
     Mat4 view = camera.viewMatrix();
     for (int column = 0; column < 4; ++column) {
         for (int row = 0; row < 4; ++row) {
@@ -33,12 +33,13 @@ TEST(SceneCamera, PitchZeroKeepsTheDefaultsAndGivesTheIdentityView) {
     }
 }
 
+// Front turns from -z to +y and up from +y to +z, so the view takes +y onto -z and +z onto +y.
 TEST(SceneCamera, PitchTurnsFrontTowardsUpAboutTheRightAxis) {
     SceneCamera camera(0.0f, 0.0f, 5.0f);
     camera.pitch(90.0f);
-    expectVec3Near(camera.getFront(), {0, 1, 0});
-    expectVec3Near(camera.getUp(), {0, 0, 1});
-    expectVec3Near(camera.getTarget(), {0, 1, 5});
+    camera.updateView(0);
+    expectMatrixNear(camera.viewMatrix(),
+                     fromColumns({1, 0, 0, 0}, {0, 0, -1, 0}, {0, 1, 0, 0}, {0, -5, 0, 1}));
 }
 
 TEST(SceneCamera, UpdateViewSelectsTheSlotAndIgnoresSlotsOutOfRange) {

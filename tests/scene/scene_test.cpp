@@ -74,7 +74,7 @@ TEST_F(SceneTest, TheFrameIsTheFireOverTheWholeViewport) {
 // The text reads on every part of the fire: white strokes in a black outline, on a white
 // background as on a black one, confined to the bottom-left corner.
 TEST_F(SceneTest, OverlayTextIsWhiteInABlackOutlineInTheBottomLeftCorner) {
-    GLFWTextOverlay* overlay = createTextOverlay();
+    TextOverlay* overlay = createTextOverlay();
     overlay->setText("FPS:  60.0\nLoad: 12.5%");
     for (float background : {1.0f, 0.0f}) {
         glClearColor(background, background, background, 1.0f);
@@ -105,6 +105,12 @@ TEST_F(SceneTest, OverlayTextIsWhiteInABlackOutlineInTheBottomLeftCorner) {
         EXPECT_EQ(white + black, 200 * 80) << "background " << background;
         EXPECT_EQ(changedOutside, 0) << "background " << background;
     }
+    // The last pass drew on black. "F" comes first: the end of its top bar and the foot of its
+    // stem are lit and the bottom right of its grid is not, which upside down or mirrored changes.
+    const std::array<unsigned char, 3> lit{255, 255, 255};
+    EXPECT_EQ(pixel(20, 68), lit);
+    EXPECT_EQ(pixel(12, 52), lit);
+    EXPECT_NE(pixel(20, 52), lit);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     delete overlay;
 }

@@ -14,7 +14,6 @@ class GlTestContext {
     // Reads GL's error flags until none is left, giving up after a few so it always ends.
     static void clearGlErrors();
 
-    // The program GL has current now.
     static unsigned int currentProgram();
 
     // A float uniform of the current program, as the last draw left it; -1 when unreadable.

@@ -26,18 +26,9 @@ std::array<unsigned char, 4> pixelAt(const std::vector<unsigned char>& rows, int
     return {p[0], p[1], p[2], p[3]};
 }
 
-TEST(WindowIcon, FirstSixtyFourTableEntriesBecomeTheLeftColumn) {
-    std::vector<unsigned char> rows = iconRowsFromColumns(numberedTable().data());
-    ASSERT_EQ(rows.size(), static_cast<size_t>(kPixels * 4));
-    for (int y = 0; y < kWindowIconSize; ++y) {
-        auto pixel = pixelAt(rows, 0, y);
-        EXPECT_EQ(pixel[0], 0);
-        EXPECT_EQ(pixel[1], y);
-    }
-}
-
 TEST(WindowIcon, EveryPixelIsTheTransposeOfTheTable) {
     std::vector<unsigned char> rows = iconRowsFromColumns(numberedTable().data());
+    ASSERT_EQ(rows.size(), static_cast<size_t>(kPixels * 4));
     for (int y = 0; y < kWindowIconSize; ++y) {
         for (int x = 0; x < kWindowIconSize; ++x) {
             auto pixel = pixelAt(rows, x, y);

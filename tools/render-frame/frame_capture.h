@@ -1,17 +1,9 @@
 #pragma once
 
+#include "render/rgb_image.h"
 #include "windowing/hidden_context.h"
 
-#include <cstdint>
 #include <memory>
-#include <vector>
-
-// An 8-bit RGB picture, top row first.
-struct RgbImage {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> pixels;
-};
 
 // Renders the saver's frames headless: the saver's own scene drawn in its GL context, in a window
 // that is never shown.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/render-frame/frame_capture.h"
+#include "render/rgb_image.h"
 
 #include <string>
 

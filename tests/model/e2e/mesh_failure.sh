@@ -9,7 +9,8 @@ start_display
 run_program probe "$probe"
 collect_messages probe 30
 [ "$EXIT_STATUS" -eq 0 ] || fail "exit code $EXIT_STATUS: $(cat "$E2E_DIR/probe.out")"
-# The reader's progress lines go to standard output; the message is the only other output.
-messages=$(grep -v -e '^- ' -e '^$' "$E2E_DIR/probe.messages" || true)
+# Natively the messages are the lines on standard error, where the reader also names the line it
+# could not read; the box is the only message.
+messages=$(grep -v -e '^- ' -e '^$' -e '^model line ' "$E2E_DIR/probe.messages" || true)
 [ "$messages" = "Debug: Failed to load mesh" ] || fail "messages: $messages"
 log "ok"

@@ -13,6 +13,8 @@
 //   check    whether the pane is as it was made        -> "pane intact" or "pane changed: <what>"
 //   quit     ends the process on the spot, windows and all
 // The end of input ends it as well.
+#include "platform/x11/ignore_x_error.h"
+
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -33,11 +35,6 @@ Window pane = 0;
 void reply(const char* line) {
     std::printf("%s\n", line);
     std::fflush(stdout);
-}
-
-// The only request that can fail is the check of a pane that is gone, which says so itself.
-int ignoreXError(Display*, XErrorEvent*) {
-    return 0;
 }
 
 // Another client's selection left on the pane would keep sending it events after the saver let go.
@@ -98,7 +95,8 @@ int main() {
         reply("no display");
         return 1;
     }
-    XSetErrorHandler(ignoreXError);
+    // The only request that can fail is the check of a pane that is gone, which says so itself.
+    XSetErrorHandler(platform::ignoreXError);
     Window root = DefaultRootWindow(display);
     Window host = XCreateSimpleWindow(display, root, 0, 0, 400, 300, 0, 0, 0x808080);
     XStoreName(display, host, "Emberveil preview host");
