@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The full-screen saver covers the screen with its icon on the window, ignores pointer motion and
 # the wheel, and ends with exit code 0 on a key press, Escape held over several frames or a mouse
-# click.
+# click. Natively, while the X server reports its monitors switched off, it draws nothing and
+# uses next to no processor time, draws again soon after they come back, and still ends on a key.
 source "$(dirname "$0")/lib.sh"
 start_display
 
@@ -35,4 +36,44 @@ sleep 0.5
 xdotool click 1
 wait_exit "$clicked_pid" 10
 [ "$EXIT_STATUS" -eq 0 ] || fail "a mouse click gave exit code $EXIT_STATUS"
+if [ "$EMBERVEIL_RUNNER" = native ]; then
+    # cpu_ticks PID SECONDS: the processor time, in hundredths of a second, that the process uses
+    # over the next SECONDS.
+    cpu_ticks() {
+        local before
+        before=$(awk '{print $14 + $15}' "/proc/$1/stat")
+        sleep "$2"
+        echo $(($(awk '{print $14 + $15}' "/proc/$1/stat") - before))
+    }
+    # same_picture FIRST SECOND: whether two screenshots are alike to the pixel.
+    same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
+
+    power="$E2E_DIR/dpms"
+    echo on >"$power"
+    export LD_PRELOAD="$EMBERVEIL_DPMS_STAND_IN" EMBERVEIL_DPMS_STATE="$power"
+    run_saver dark /s
+    unset LD_PRELOAD EMBERVEIL_DPMS_STATE
+    wait_for_fire 30
+    echo off >"$power"
+    sleep 1.5
+    screenshot "$E2E_DIR/dark.ppm"
+    ticks=$(cpu_ticks "$dark_pid" 2)
+    screenshot "$E2E_DIR/dark-later.ppm"
+    log "processor time over 2 s with the monitors off: $ticks/100 s"
+    [ "$ticks" -le 4 ] || fail "the saver works on with the monitors off: $ticks/100 s in 2 s"
+    same_picture "$E2E_DIR/dark.ppm" "$E2E_DIR/dark-later.ppm" ||
+        fail "frames were drawn with the monitors off"
+    echo on >"$power"
+    start=$(now_ms)
+    until screenshot "$E2E_DIR/lit.ppm" && ! same_picture "$E2E_DIR/dark.ppm" "$E2E_DIR/lit.ppm"; do
+        [ $(($(now_ms) - start)) -le 2500 ] || fail "no frame 2.5 s after the monitors came back"
+    done
+    log "drawing again $(($(now_ms) - start)) ms after the monitors came back"
+    echo off >"$power"
+    sleep 1.5
+    start=$(now_ms)
+    xdotool key a
+    ended_within "$dark_pid" 1000 "$start"
+    [ "$EXIT_STATUS" -eq 0 ] || fail "a key press with the monitors off gave exit code $EXIT_STATUS"
+fi
 log "ok"

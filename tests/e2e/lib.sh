@@ -6,7 +6,8 @@
 # repository's scripts/), EMBERVEIL_MESSAGE_READER and EMBERVEIL_WINDOW_READER (Windows only: the
 # programs that read and dismiss message boxes and read other programs' windows),
 # EMBERVEIL_ARTIFACTS (where screenshots and logs go), EMBERVEIL_E2E_NAME (the test's name, which
-# names its folder of artifacts).
+# names its folder of artifacts), EMBERVEIL_DPMS_STAND_IN (natively: the library that answers the
+# X server's monitor power state from a file).
 set -u
 
 E2E_NAME=${EMBERVEIL_E2E_NAME:-$(basename "$0" .sh)}
