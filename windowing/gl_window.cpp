@@ -23,7 +23,7 @@ namespace {
 
 constexpr const char* kTitle = "Emberveil";
 
-// The windows made here and not yet destroyed, for telling them that their monitor went away.
+// The windows made here and not yet destroyed, for telling whether one still lends its context.
 std::vector<GlWindow*> openWindows;
 
 // Every window starts from the library's defaults with the saver's hints on top, whatever an
@@ -71,15 +71,12 @@ void showBlackFrame(GLFWwindow* window) {
 GlWindow* GlWindow::openFullScreen(const Monitor& monitor, PixelSize size,
                                    const WindowConduct& conduct, const GlWindow* share) {
     GLFWmonitor* on = libraryMonitor(monitor.id);
-    if (on != nullptr) {
-        glfwSetMonitorCallback(onMonitor);
-    }
     // A window that draws with another's context lends that context on in turn.
     GLFWwindow* shared = nullptr;
     if (share != nullptr) {
         shared = share->lender != nullptr ? share->lender : share->window;
     }
-    GlWindow* opened = bringUp(create(size, on, true, conduct, shared), on, size, conduct);
+    GlWindow* opened = bringUp(create(size, on, true, conduct, shared), size, conduct);
     if (opened != nullptr) {
         opened->lender = shared;
         showBlackFrame(opened->window);
@@ -88,8 +85,7 @@ GlWindow* GlWindow::openFullScreen(const Monitor& monitor, PixelSize size,
 }
 
 GlWindow* GlWindow::openOnDesktop(PixelSize size, const WindowConduct& conduct) {
-    GlWindow* opened =
-        bringUp(create(size, nullptr, true, conduct, nullptr), nullptr, size, conduct);
+    GlWindow* opened = bringUp(create(size, nullptr, true, conduct, nullptr), size, conduct);
     if (opened != nullptr) {
         showBlackFrame(opened->window);
     }
@@ -99,7 +95,7 @@ GlWindow* GlWindow::openOnDesktop(PixelSize size, const WindowConduct& conduct) 
 GlWindow* GlWindow::adopt(platform::NativeWindowHandle parent, PixelSize size,
                           const WindowConduct& conduct) {
     setHints(true, conduct);
-    GlWindow* opened = bringUp(adoptPreviewWindow(parent), nullptr, size, conduct);
+    GlWindow* opened = bringUp(adoptPreviewWindow(parent), size, conduct);
     if (opened != nullptr) {
         showBlackFrame(opened->window);
     }
@@ -107,12 +103,11 @@ GlWindow* GlWindow::adopt(platform::NativeWindowHandle parent, PixelSize size,
 }
 
 GlWindow* GlWindow::openHidden(PixelSize size) {
-    return bringUp(create(size, nullptr, false, {}, nullptr), nullptr, size, {});
+    return bringUp(create(size, nullptr, false, {}, nullptr), size, {});
 }
 
-GlWindow::GlWindow(GLFWwindow* window, GLFWmonitor* monitor, PixelSize size,
-                   const WindowConduct& conduct)
-    : window(window), fullScreenOn(monitor), size(size), conduct(conduct) {
+GlWindow::GlWindow(GLFWwindow* window, PixelSize size, const WindowConduct& conduct)
+    : window(window), size(size), conduct(conduct) {
     openWindows.push_back(this);
 }
 
@@ -128,12 +123,11 @@ GlWindow::~GlWindow() {
     }
 }
 
-GlWindow* GlWindow::bringUp(GLFWwindow* window, GLFWmonitor* monitor, PixelSize size,
-                            const WindowConduct& conduct) {
+GlWindow* GlWindow::bringUp(GLFWwindow* window, PixelSize size, const WindowConduct& conduct) {
     if (window == nullptr) {
         return nullptr;
     }
-    auto* opened = new GlWindow(window, monitor, size, conduct);
+    auto* opened = new GlWindow(window, size, conduct);
     glfwSetWindowUserPointer(window, opened);
     glfwSetWindowSizeCallback(window, onWindowSize);
     if (conduct.noteInput) {
@@ -189,13 +183,14 @@ bool GlWindow::wantsFrame() const {
     return windowShown(window);
 }
 
+// The library lets go of a disconnected monitor's windows, making each an ordinary window
+// somewhere on the others, before it forgets the monitor.
 MonitorId GlWindow::monitor() const {
-    return reinterpret_cast<MonitorId>(fullScreenOn);
+    return reinterpret_cast<MonitorId>(glfwGetWindowMonitor(window));
 }
 
 void GlWindow::cover(const Monitor& monitor) {
-    fullScreenOn = libraryMonitor(monitor.id);
-    fitToMonitor(window, fullScreenOn, monitor);
+    fitToMonitor(window, libraryMonitor(monitor.id), monitor);
 }
 
 // A window hidden in place of its destruction has no GlWindow left to tell.
@@ -214,19 +209,6 @@ void GlWindow::onKey(GLFWwindow* window, int, int, int, int) {
 void GlWindow::onMouseButton(GLFWwindow* window, int, int, int) {
     if (GlWindow* opened = from(window)) {
         opened->inputNoted = true;
-    }
-}
-
-// Runs before the library forgets a disconnected monitor, whose handle may then name a monitor
-// connected later: the windows let go of it here.
-void GlWindow::onMonitor(GLFWmonitor* monitor, int event) {
-    if (event != GLFW_DISCONNECTED) {
-        return;
-    }
-    for (GlWindow* open : openWindows) {
-        if (open->fullScreenOn == monitor) {
-            open->fullScreenOn = nullptr;
-        }
     }
 }
 

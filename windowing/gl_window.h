@@ -6,7 +6,6 @@
 #include "windowing/window_conduct.h"
 
 struct GLFWwindow;
-struct GLFWmonitor;
 
 namespace windowing {
 
@@ -48,18 +47,14 @@ class GlWindow : public Screen {
     bool inputSeen() const override { return inputNoted; }
     bool escapeHeld() const override;
     bool closeRequested() const override;
-    // The monitor the window is full screen on, until the library reports it disconnected; it
-    // has then made the window an ordinary one somewhere on the others.
+    // The monitor the window is full screen on, until the monitor is disconnected.
     MonitorId monitor() const override;
     void cover(const Monitor& monitor) override;
 
   private:
-    GlWindow(GLFWwindow* window, GLFWmonitor* monitor, PixelSize size,
-             const WindowConduct& conduct);
+    GlWindow(GLFWwindow* window, PixelSize size, const WindowConduct& conduct);
 
-    static GlWindow* bringUp(GLFWwindow* window, GLFWmonitor* monitor, PixelSize size,
-                             const WindowConduct& conduct);
-    static void onMonitor(GLFWmonitor* monitor, int event);
+    static GlWindow* bringUp(GLFWwindow* window, PixelSize size, const WindowConduct& conduct);
     static void onWindowSize(GLFWwindow* window, int width, int height);
     static void onKey(GLFWwindow* window, int key, int scancode, int action, int mods);
     static void onMouseButton(GLFWwindow* window, int button, int action, int mods);
@@ -70,7 +65,6 @@ class GlWindow : public Screen {
     // The library window whose context this one draws with, if not its own. It outlives its
     // GlWindow while this one draws with it.
     GLFWwindow* lender = nullptr;
-    GLFWmonitor* fullScreenOn;
     PixelSize size;
     WindowConduct conduct;
     bool inputNoted = false;
