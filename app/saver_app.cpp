@@ -1,6 +1,7 @@
 #include "app/saver_app.h"
 
 #include "app/window_size_rule.h"
+#include "platform/display_server.h"
 #include "platform/fatal_failure.h"
 #include "platform/message_box.h"
 #include "platform/native_window.h"
@@ -8,6 +9,7 @@
 #include "platform/user_setting.h"
 #include "windowing/gl_window.h"
 #include "windowing/held_errors.h"
+#include "windowing/layer_shell.h"
 #include "windowing/library.h"
 #include "windowing/library_desktop.h"
 
@@ -33,6 +35,13 @@ windowing::WindowConduct conductFor(const ScreensaverArgs& args) {
     conduct.hideCursor = !args.hackConventions;
     conduct.showIcon = !(args.hackConventions && args.mode == SaverMode::Preview);
     return conduct;
+}
+
+// The saver that covers the whole desktop on its own account, not a window that the X11 daemon
+// hands it.
+bool coversDesktop(const ScreensaverArgs& args) {
+    return !args.hackConventions &&
+           (args.mode == SaverMode::Fullscreen || args.mode == SaverMode::None);
 }
 
 // The preview's ordinary end, as the stop rule would have found it: no message, and the adopted
@@ -66,7 +75,21 @@ int SaverApp::primaryRate() const {
     return monitors.empty() ? 0 : monitors.front().refreshRate;
 }
 
+// A Wayland compositor with layer shell is covered output by output without the windowing
+// library, which is never started then. Everything else goes through the library: on Wayland
+// without layer shell it reaches the compositor's X server.
 void SaverApp::initWindowing() {
+    if (coversDesktop(*args)) {
+        desktop = windowing::openLayerShellDesktop();
+        onLayerShell = desktop != nullptr;
+        if (onLayerShell) {
+            return;
+        }
+    }
+    if (!platform::displayServerAnswers() && !windowing::waylandCompositorAnswers()) {
+        platform::showMessageBox("No Wayland compositor and no X server to draw on", "Debug",
+                                 platform::MessageIcon::Information);
+    }
     windowing::showLibraryErrors();
     // Every fatal failure from here on, the scene's included, shuts the library down on its way
     // out.
@@ -97,7 +120,8 @@ void SaverApp::computeWindowSize() {
 }
 
 // Full screen covers every monitor. Its windows never iconify when another takes the focus: a
-// monitor may join at any time, and its new window takes the focus from the others.
+// monitor may join at any time, and its new window takes the focus from the others. A Wayland
+// compositor without outputs has nothing to cover.
 void SaverApp::openWindow() {
     windowing::WindowConduct conduct = conductFor(*args);
     if (args->mode == SaverMode::Preview) {
@@ -105,7 +129,7 @@ void SaverApp::openWindow() {
     } else if (args->mode == SaverMode::Windowed) {
         screens = new Screens(desktop, windowing::GlWindow::openOnDesktop(startSize, conduct),
                               primaryRate());
-    } else if (monitors.empty()) {
+    } else if (monitors.empty() && !onLayerShell) {
         screens = new Screens(desktop, windowing::GlWindow::openFullScreen({}, startSize, conduct),
                               primaryRate());
     } else {

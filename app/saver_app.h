@@ -8,8 +8,9 @@
 
 #include <vector>
 
-// The running saver: the windowing library, the screens with their GL context and the fixed GL
-// state. Constructing it leaves everything ready for the main loop to draw.
+// The running saver: the windowing library or a Wayland compositor, the screens with their GL
+// context and the fixed GL state. Constructing it leaves everything ready for the main loop to
+// draw.
 class SaverApp {
   public:
     // Takes the parsed command line, which the app keeps for the rest of the process.
@@ -41,4 +42,6 @@ class SaverApp {
     PixelSize startSize;
     // Whether the preview's parent was a window whose size could be read at the start.
     bool parentReadAtStart = false;
+    // Whether the desktop is a Wayland compositor's, covered with layer surfaces.
+    bool onLayerShell = false;
 };

@@ -1,5 +1,6 @@
 #include "app/screens.h"
 #include "scene/scene.h"
+#include "windowing/layer_shell.h"
 #include "windowing/library.h"
 #include "windowing/library_desktop.h"
 
@@ -14,17 +15,44 @@
 namespace {
 
 // The saver's desktop, keeping a hand on each screen it makes so that each can be drawn alone.
-class RecordingDesktop : public windowing::LibraryDesktop {
+class RecordingDesktop : public windowing::Desktop {
   public:
+    explicit RecordingDesktop(windowing::Desktop* desktop) : desktop(desktop) {}
+
+    std::vector<windowing::Monitor> monitors() override { return desktop->monitors(); }
     windowing::Screen* cover(const windowing::Monitor& monitor, PixelSize size,
                              const windowing::WindowConduct& conduct,
                              windowing::Screen* first) override {
-        made.push_back(LibraryDesktop::cover(monitor, size, conduct, first));
+        made.push_back(desktop->cover(monitor, size, conduct, first));
         return made.back();
+    }
+    void pollEvents() override { desktop->pollEvents(); }
+    void waitEvents(double seconds) override { desktop->waitEvents(seconds); }
+    double time() const override { return desktop->time(); }
+
+    // Until every screen would show a new frame: on a Wayland compositor, until the last frame of
+    // each has been shown.
+    void awaitFrames() {
+        while (!std::all_of(made.begin(), made.end(),
+                            [](const windowing::Screen* screen) { return screen->wantsFrame(); })) {
+            desktop->waitEvents(0.1);
+        }
     }
 
     std::vector<windowing::Screen*> made;
+
+  private:
+    windowing::Desktop* desktop;
 };
+
+// The desktop the full-screen saver covers: a Wayland compositor with layer shell, or else the
+// windowing library's.
+windowing::Desktop* openDesktop() {
+    if (windowing::Desktop* compositor = windowing::openLayerShellDesktop()) {
+        return compositor;
+    }
+    return windowing::startLibrary() ? new windowing::LibraryDesktop : nullptr;
+}
 
 double medianMilliseconds(std::vector<double> samples) {
     std::sort(samples.begin(), samples.end());
@@ -58,12 +86,15 @@ double togetherMilliseconds(Screens& screens, float time) {
 
 // The three kinds of frame take turns, so that all see the same machine load. The first frames
 // compile the shaders' machine code and are not counted.
-void measure(Screens& screens, const std::vector<windowing::Screen*>& made, int frames) {
+void measure(Screens& screens, RecordingDesktop& desktop, int frames) {
+    const std::vector<windowing::Screen*>& made = desktop.made;
     std::vector<double> first, second, together;
     for (int frame = -2; frame < frames; ++frame) {
         float time = 8.0f + 0.016f * static_cast<float>(frame);
+        desktop.awaitFrames();
         double firstMs = aloneMilliseconds(made[0], time);
         double secondMs = aloneMilliseconds(made[1], time);
+        desktop.awaitFrames();
         double togetherMs = togetherMilliseconds(screens, time);
         if (frame >= 0) {
             first.push_back(firstMs);
@@ -86,14 +117,16 @@ void measure(Screens& screens, const std::vector<windowing::Screen*>& made, int 
 
 // The cost of a frame on two monitors against the costs of each monitor's frame alone, through
 // the saver's own screens: a full-screen window on each monitor, the second drawing with the
-// first's GL objects, only the first waiting for the display.
+// first's GL objects, only the first waiting for the display; or on a Wayland compositor a layer
+// surface on each output, all drawing with one context, none waiting.
 int main(int argc, char** argv) {
     int frames = argc > 1 ? std::atoi(argv[1]) : 21;
-    if (frames < 1 || !windowing::startLibrary()) {
+    windowing::Desktop* opened = frames >= 1 ? openDesktop() : nullptr;
+    if (opened == nullptr) {
         std::fprintf(stderr, "usage: monitors_bench [frames], on a display with two monitors\n");
         return 2;
     }
-    RecordingDesktop desktop;
+    RecordingDesktop desktop(opened);
     std::vector<windowing::Monitor> monitors = desktop.monitors();
     if (monitors.size() != 2) {
         std::fprintf(stderr, "monitors_bench: the display has %zu monitor(s), not two\n",
@@ -109,6 +142,6 @@ int main(int argc, char** argv) {
     }
     screens.pace();
     setUpScene();
-    measure(screens, desktop.made, frames);
+    measure(screens, desktop, frames);
     return 0;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs everything the build and the tests need on Debian 12 and fetches the sources of the
-# libraries that are built here (GLFW, GLEW) into .deps/. Safe to run again: it only does what is
+# libraries that are built here (GLFW, GLEW) and of the Wayland protocols that no binary package
+# carries (wlroots' layer shell and virtual pointer) into .deps/. Safe to run again: it only does what is
 # still missing.
 set -euo pipefail
 
@@ -16,9 +17,11 @@ packages=(
     clang libclang-rt-14-dev googletest
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxi-dev libgl-dev libpng-dev libglew-dev
     libgtk-3-dev fonts-liberation glslang-tools
+    libwayland-dev libwayland-bin libegl-dev wayland-protocols
     xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick icoutils mesa-utils libgl1-mesa-dri
     xserver-xorg-core xserver-xorg-video-dummy
     xscreensaver
+    sway xwayland grim swayidle wtype wayland-utils foot
     g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 nsis
     lintian libxml2-utils binutils
 )
@@ -74,6 +77,7 @@ fetch_source() {
 
 fetch_source glfw3 glfw3 include/GLFW/glfw3.h
 fetch_source glew glew src/glew.c
+fetch_source wlroots wlroots protocol/wlr-layer-shell-unstable-v1.xml
 
 glfw_version=$(awk '/define GLFW_VERSION_(MAJOR|MINOR|REVISION)/ {printf "%s.", $3}' \
     "$deps/glfw3/include/GLFW/glfw3.h")

@@ -14,8 +14,13 @@ namespace platform {
 
 namespace {
 
-// The display the saver draws on, without the screen: ":1" and ":1.0" are one session.
+// The display the saver draws on: a Wayland session's compositor, whose X server is a part of that
+// session, or else the X server without the screen: ":1" and ":1.0" are one session.
 std::string sessionDisplay() {
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (wayland != nullptr && *wayland != '\0') {
+        return std::string("wayland:") + wayland;
+    }
     const char* value = std::getenv("DISPLAY");
     std::string display = value != nullptr ? value : "";
     std::size_t colon = display.rfind(':');

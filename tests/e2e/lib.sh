@@ -5,6 +5,7 @@
 # EMBERVEIL_PREVIEW_HOST (the program that lends the saver a window), EMBERVEIL_SCRIPTS (the
 # repository's scripts/), EMBERVEIL_MESSAGE_READER and EMBERVEIL_WINDOW_READER (Windows only: the
 # programs that read and dismiss message boxes and read other programs' windows),
+# EMBERVEIL_VIRTUAL_POINTER (native only: moves and clicks a Wayland compositor's pointer),
 # EMBERVEIL_ARTIFACTS (where screenshots and logs go), EMBERVEIL_E2E_NAME (the test's name, which
 # names its folder of artifacts), EMBERVEIL_DPMS_STAND_IN (natively: the library that answers the
 # X server's monitor power state from a file).
@@ -18,6 +19,9 @@ E2E_XVFB_PID=
 E2E_PIDS=()
 # GTK would look for an accessibility bus, which the test displays do not have.
 export NO_AT_BRIDGE=1
+# Each test runs a display server of its own: a Wayland session around the tests must not take the
+# saver's screens.
+unset WAYLAND_DISPLAY
 # Mesa writes its shader cache from a thread of the lowest priority, which a loaded machine
 # starves: a saver's process then outlives its end by seconds. Each program compiles afresh.
 export MESA_SHADER_CACHE_DISABLE=true

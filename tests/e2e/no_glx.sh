@@ -10,13 +10,17 @@ collect_messages saver 60
 
 expect_window_failure saver
 
-# Natively the library cannot even start without a display: that is said first, then every later
-# library call reports that it is not initialised, and the window failure still ends the run.
+# Natively, with neither a Wayland compositor nor an X server to reach, the saver says so first;
+# then the library cannot even start, every later library call reports that it is not
+# initialised, and the window failure still ends the run.
 if [ "$EMBERVEIL_RUNNER" = native ]; then
-    DISPLAY=:bogus run_saver nodisplay /s
+    DISPLAY=:bogus WAYLAND_DISPLAY=emberveil-no-compositor XDG_RUNTIME_DIR="$E2E_DIR" \
+        run_saver nodisplay /s
     collect_messages nodisplay 30
     [ "$EXIT_STATUS" -eq 0 ] || fail "without a display: exit code $EXIT_STATUS"
     messages="$E2E_DIR/nodisplay.messages"
+    [ "$(head -n 1 "$messages")" = "Debug: No Wayland compositor and no X server to draw on" ] ||
+        fail "the first message did not say that there is no display: $(cat "$messages")"
     grep -q '^Debug: Failed to initialize GLFW$' "$messages" || fail "no start-up failure: $(cat "$messages")"
     grep -q '^Error: The GLFW library is not initialized$' "$messages" ||
         fail "later calls did not report the library as not initialised: $(cat "$messages")"

@@ -16,7 +16,8 @@ field() { dpkg-deb -f "$package" "$1"; }
 [ "$(field Priority)" = optional ] || fail "priority $(field Priority)"
 [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || fail "no maintainer or description"
 # The dependencies come from the libraries the saver really links.
-for library in libc6 libx11-6 libglew2.2 libopengl0 libstdc++6 libgtk-3-0; do
+for library in libc6 libx11-6 libglew2.2 libopengl0 libstdc++6 libgtk-3-0 libwayland-client0 \
+    libegl1; do
     field Depends | grep -q "$library" || fail "no dependency on $library: $(field Depends)"
 done
 

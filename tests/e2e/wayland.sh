@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# On a Wayland compositor with layer shell (sway, headless, no X server) the full-screen saver
+# covers both outputs, the second at scale 2 in its own pixels, each with a fire of its own over
+# the background and the bar; an output added while it runs is covered too. Pointer motion and
+# the wheel leave it running; a click on the second output ends it with exit code 0, as does a
+# key. It inhibits no idle, so a later timeout of the idle daemon still fires while it runs, and a
+# program that was full screen before it is full screen after it. The idle daemon starts it, and a
+# second switch-less saver of the same session ends at once.
+source "$(dirname "$0")/lib.sh"
+
+BACKGROUND="32,64,128"
+BAR="255,0,255"
+
+# sway refuses to run as root: the compositor and its clients run as nobody, in a runtime folder
+# of their own that holds copies of the programs, which nobody may not reach where they were built.
+RUN=$(mktemp -d)
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    chown 65534:65534 "$RUN"
+    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+cp "$EMBERVEIL_SAVER" "$EMBERVEIL_VIRTUAL_POINTER" "$RUN/"
+SAVER="$RUN/$(basename "$EMBERVEIL_SAVER")"
+POINTER="$RUN/$(basename "$EMBERVEIL_VIRTUAL_POINTER")"
+# The command line in front of every client: its user and its environment, the compositor's only.
+SESSION=()
+
+# sway ends the bar and the background it started when it exits; the rest is ended by pid.
+stop_session() {
+    if [ "${#SESSION[@]}" -gt 0 ]; then
+        in_session swaymsg exit >/dev/null 2>&1
+        sleep 0.5
+    fi
+    stop_display
+    rm -rf "$RUN"
+}
+trap stop_session EXIT
+
+# in_session COMMAND...: runs a client of the compositor.
+in_session() { "${SESSION[@]}" "$@"; }
+
+# start_client NAME COMMAND...: starts a client in the background, as run_program does; the
+# programs in front of it exec it, so that its pid is the one kept.
+start_client() {
+    local name=$1
+    shift
+    "${SESSION[@]}" "$@" >"$E2E_DIR/$name.out" 2>"$E2E_DIR/$name.err" </dev/null &
+    E2E_PIDS+=("$!")
+    printf -v "${name}_pid" '%s' "$!"
+}
+
+start_sway() {
+    cat >"$RUN/sway.conf" <<CONFIG
+xwayland disable
+output HEADLESS-1 resolution 1280x720 position 0 0 bg #204080 solid_color
+output HEADLESS-2 resolution 1024x768 scale 2 position 1280 0 bg #204080 solid_color
+output HEADLESS-3 resolution 800x600 position 1792 0 bg #204080 solid_color
+bar {
+    position top
+    status_command echo status
+    colors {
+        background #ff00ff
+    }
+}
+CONFIG
+    "${as_user[@]}" env -i HOME="$RUN" XDG_RUNTIME_DIR="$RUN" PATH="$PATH" \
+        WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        sway -c "$RUN/sway.conf" >"$E2E_DIR/sway.log" 2>&1 </dev/null &
+    E2E_PIDS+=("$!")
+    local tries=0 swaysock wayland
+    until swaysock=$(ls "$RUN"/sway-ipc.*.sock 2>/dev/null) &&
+        wayland=$(ls "$RUN"/wayland-? 2>/dev/null | head -n 1) && [ -n "$wayland" ] &&
+        SESSION=("${as_user[@]}" env -i HOME="$RUN" XDG_RUNTIME_DIR="$RUN" PATH="$PATH"
+            WAYLAND_DISPLAY="$wayland" SWAYSOCK="$swaysock" MESA_SHADER_CACHE_DISABLE=true) &&
+        in_session swaymsg -t get_version >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || fail "sway did not start: $(cat "$E2E_DIR/sway.log")"
+        sleep 0.1
+    done
+    in_session swaymsg create_output >/dev/null || fail "no second output"
+}
+
+# shoot OUTPUT FILE
+shoot() { in_session grim -o "$1" - >"$2"; }
+
+# wait_for_output_fire OUTPUT SECONDS: until the bottom centre of the output is white-hot.
+wait_for_output_fire() {
+    local deadline=$(($(now_ms) + $2 * 1000)) probe="$E2E_DIR/probe.png" width height
+    until shoot "$1" "$probe" && read -r width height < <(identify -format '%w %h\n' "$probe") &&
+        [ "$(region_mean "$probe" "80x2+$((width / 2 - 40))+$((height - 2))")" -ge 230 ]; do
+        [ "$(now_ms)" -lt "$deadline" ] || fail "no fire on $1 after $2 s"
+        sleep 0.3
+    done
+}
+
+# expect_output_fire OUTPUT WIDTH HEIGHT: two shots of the output show a moving fire at the
+# output's size in pixels, and neither the background nor the bar.
+expect_output_fire() {
+    local first="$E2E_DIR/$1.png" second="$E2E_DIR/$1-later.png" size
+    shoot "$1" "$first"
+    sleep 0.5
+    shoot "$1" "$second"
+    size=$(identify -format '%wx%h' "$first")
+    [ "$size" = "$2x$3" ] || fail "$1 was shot at $size, not $2x$3"
+    expect_fire_on_screen "$first" "$second" "$2" "$3" 0 0
+    local background bar
+    background=$(count_pixels "$first" "$2x$3+0+0" "$BACKGROUND" 3%)
+    bar=$(count_pixels "$first" "$2x$3+0+0" "$BAR" 10%)
+    [ "$background" -eq 0 ] || fail "$background pixels of the background show on $1"
+    [ "$bar" -eq 0 ] || fail "$bar pixels of the bar show on $1"
+}
+
+# expect_own_pixels OUTPUT: the fire on an output of scale 2 is drawn in the output's pixels, not
+# at its logical size and enlarged, which would repeat every pixel twice each way.
+expect_own_pixels() {
+    local shot="$E2E_DIR/$1.png" enlarged="$E2E_DIR/$1-enlarged.png" size changed
+    convert "$shot" -sample 50% -sample 200% "$enlarged"
+    changed=$(compare -metric AE -fuzz 1% "$shot" "$enlarged" null: 2>&1 || true)
+    changed=${changed%% *}
+    size=$(identify -format '%w*%h' "$shot")
+    log "$changed pixels differ from the frame at half size, enlarged"
+    [ "${changed%.*}" -ge $((size / 200)) ] || fail "$1 shows a frame drawn at half its size"
+}
+
+# expect_ended_by NAME START: the saver started as NAME ends within 2 s of START with code 0.
+expect_ended_by() {
+    local pid_var="${1}_pid"
+    ended_within "${!pid_var}" 2000 "$2"
+    [ "$EXIT_STATUS" -eq 0 ] || fail "$1 ended with exit code $EXIT_STATUS"
+}
+
+fullscreen_mode() {
+    in_session swaymsg -t get_tree | tr -d ' \n' |
+        grep -o '"fullscreen_mode":[0-9],[^{]*"app_id":"emberveil-e2e"' | cut -d: -f2 | cut -d, -f1
+}
+
+[ "$EMBERVEIL_RUNNER" = native ] || fail "the Wayland mode is native only"
+start_sway
+
+# A full-screen terminal stands in for a program the saver must leave as it was.
+start_client terminal foot --fullscreen --app-id=emberveil-e2e cat
+tries=0
+until [ "$(fullscreen_mode)" = 1 ]; do
+    tries=$((tries + 1))
+    [ "$tries" -lt 100 ] || fail "the terminal did not go full screen"
+    sleep 0.1
+done
+
+start_client saver "$SAVER" /s
+wait_for_output_fire HEADLESS-1 30
+wait_for_output_fire HEADLESS-2 10
+expect_output_fire HEADLESS-1 1280 720
+expect_output_fire HEADLESS-2 1024 768
+expect_own_pixels HEADLESS-2
+convert "$E2E_DIR/HEADLESS-1.png" "$E2E_DIR/HEADLESS-2.png" -background '#404040' -splice 16x0 \
+    +append -chop 16x0 -resize 1152x "$E2E_DIR/wayland.png"
+if in_session swaymsg -t get_tree | grep -q '"inhibit_idle": true'; then
+    fail "idle is inhibited while the saver runs"
+fi
+
+# The desktop is 1280+512 by 720 in layout coordinates; the second output's centre is at 1536,192.
+in_session "$POINTER" move 640 360 1792 720 || fail "no pointer"
+in_session "$POINTER" move 1536 192 1792 720
+sleep 0.5
+running "$saver_pid" || fail "pointer motion or the wheel ended the saver"
+in_session "$POINTER" click 1536 192 1792 720
+expect_ended_by saver "$(now_ms)"
+[ "$(fullscreen_mode)" = 1 ] || fail "the terminal is no longer full screen"
+
+start_client switchless "$SAVER"
+wait_for_output_fire HEADLESS-1 30
+in_session swaymsg create_output >/dev/null || fail "no third output"
+wait_for_output_fire HEADLESS-3 10
+expect_output_fire HEADLESS-3 800 600
+start_client second "$SAVER"
+wait_exit "$second_pid" 5
+[ "$EXIT_STATUS" -eq 0 ] || fail "a second saver of the session exited with $EXIT_STATUS"
+in_session wtype -s 800 a
+expect_ended_by switchless "$(now_ms)"
+
+# The idle daemon starts the saver after 2 s; its timeout 3 s later fires while the saver runs.
+start_client idle swayidle \
+    timeout 2 "$SAVER /s & echo \$! >$RUN/idle.pid; wait \$!; echo \$? >$RUN/idle.exit" \
+    timeout 5 "touch $RUN/later"
+wait_for_output_fire HEADLESS-2 30
+tries=0
+until [ -e "$RUN/later" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -lt 100 ] || fail "the idle daemon's later timeout did not fire while the saver ran"
+    sleep 0.1
+done
+[ ! -e "$RUN/idle.exit" ] || fail "the saver the idle daemon started has ended"
+E2E_PIDS+=("$(cat "$RUN/idle.pid")")
+in_session wtype -s 800 a
+tries=0
+until [ -e "$RUN/idle.exit" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -lt 50 ] || fail "a key did not end the saver the idle daemon started"
+    sleep 0.1
+done
+[ "$(cat "$RUN/idle.exit")" = 0 ] ||
+    fail "the saver the idle daemon started exited with $(cat "$RUN/idle.exit")"
+log "ok"

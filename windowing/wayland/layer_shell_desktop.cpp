@@ -1,0 +1,202 @@
+#include "windowing/wayland/layer_shell_desktop.h"
+
+#include "windowing/wayland/layer_shell_protocol.h"
+#include "windowing/wayland/output.h"
+#include "windowing/wayland/seat.h"
+
+#include <wayland-client.h>
+
+#include <poll.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace windowing {
+
+namespace {
+
+// Buffer scale came with version 3 of the compositor.
+constexpr std::uint32_t kCompositorVersion = 3;
+// The first version of layer shell has everything the saver asks of it.
+constexpr std::uint32_t kLayerShellVersion = 1;
+
+LayerShellDesktop* from(void* data) {
+    return static_cast<LayerShellDesktop*>(data);
+}
+
+template <typename Proxy>
+Proxy* bind(wl_registry* registry, std::uint32_t name, const wl_interface& interface,
+            std::uint32_t version) {
+    return static_cast<Proxy*>(wl_registry_bind(registry, name, &interface, version));
+}
+
+} // namespace
+
+const wl_registry_listener LayerShellDesktop::registryListener = {onGlobal, onGlobalRemove};
+
+// The first round trip lists the globals, the second brings the outputs' descriptions.
+LayerShellDesktop* LayerShellDesktop::over(wl_display* display) {
+    auto* desktop = new LayerShellDesktop(display);
+    wl_display_roundtrip(display);
+    wl_display_roundtrip(display);
+    if (desktop->shell.compositor == nullptr || desktop->shell.layerShell == nullptr) {
+        delete desktop;
+        return nullptr;
+    }
+    return desktop;
+}
+
+LayerShellDesktop::LayerShellDesktop(wl_display* display)
+    : registry(wl_display_get_registry(display)) {
+    shell.display = display;
+    wl_registry_add_listener(registry, &registryListener, this);
+}
+
+LayerShellDesktop::~LayerShellDesktop() {
+    seats.clear();
+    outputs.clear();
+    egl.reset();
+    if (shell.layerShell != nullptr) {
+        zwlr_layer_shell_v1_destroy(shell.layerShell);
+    }
+    if (shell.compositor != nullptr) {
+        wl_compositor_destroy(shell.compositor);
+    }
+    wl_registry_destroy(registry);
+    wl_display_disconnect(shell.display);
+}
+
+std::vector<Monitor> LayerShellDesktop::monitors() {
+    std::vector<Monitor> described;
+    for (const auto& output : outputs) {
+        if (output->known()) {
+            described.push_back(output->monitor());
+        }
+    }
+    return described;
+}
+
+// An output removed since the monitors were read gets no surface; its name never comes back.
+Screen* LayerShellDesktop::cover(const Monitor& monitor, PixelSize, const WindowConduct& conduct,
+                                 Screen*) {
+    auto output = std::find_if(outputs.begin(), outputs.end(), [&](const auto& each) {
+        return each->known() && each->monitor().id == monitor.id;
+    });
+    if (output == outputs.end()) {
+        return nullptr;
+    }
+    if (egl == nullptr) {
+        egl.reset(EglContext::create(shell.display));
+        shell.egl = egl.get();
+        if (egl == nullptr) {
+            return nullptr;
+        }
+    }
+    return LayerSurface::open(shell, **output, conduct);
+}
+
+void LayerShellDesktop::pollEvents() {
+    dispatch(0);
+}
+
+void LayerShellDesktop::waitEvents(double seconds) {
+    dispatch(static_cast<int>(seconds * 1000.0));
+}
+
+double LayerShellDesktop::time() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// A compositor that removes an output closes its surfaces first: one more round trip lets the
+// removal arrive before the shell takes a close for the request to end. A broken connection
+// takes every output with it, which ends the saver as the loss of its last monitor does.
+void LayerShellDesktop::dispatch(int timeoutMilliseconds) {
+    if (!readEvents(timeoutMilliseconds) || wl_display_dispatch_pending(shell.display) < 0) {
+        loseEveryOutput();
+        return;
+    }
+    const std::vector<LayerSurface*>& surfaces = LayerSurface::all();
+    if (std::any_of(surfaces.begin(), surfaces.end(),
+                    [](const LayerSurface* surface) { return surface->closeRequested(); })) {
+        wl_display_roundtrip(shell.display);
+    }
+}
+
+// Reads what the compositor sent, waiting up to the timeout for the first of it. False once the
+// connection is broken.
+bool LayerShellDesktop::readEvents(int timeoutMilliseconds) {
+    wl_display* display = shell.display;
+    while (wl_display_prepare_read(display) != 0) {
+        if (wl_display_dispatch_pending(display) < 0) {
+            return false;
+        }
+    }
+    wl_display_flush(display);
+    pollfd connection{wl_display_get_fd(display), POLLIN, 0};
+    if (poll(&connection, 1, timeoutMilliseconds) <= 0) {
+        wl_display_cancel_read(display);
+        return true;
+    }
+    return wl_display_read_events(display) == 0;
+}
+
+void LayerShellDesktop::addOutput(wl_registry* registry, std::uint32_t name,
+                                  std::uint32_t version) {
+    outputs.push_back(std::make_unique<Output>(registry, name, version));
+    Output& added = *outputs.back();
+    added.onChange = [&added] {
+        for (LayerSurface* surface : LayerSurface::all()) {
+            if (surface->isOn(added)) {
+                surface->rescale();
+            }
+        }
+    };
+}
+
+void LayerShellDesktop::forget(const Output& output) {
+    for (LayerSurface* surface : LayerSurface::all()) {
+        if (surface->isOn(output)) {
+            surface->loseOutput();
+        }
+    }
+}
+
+void LayerShellDesktop::loseEveryOutput() {
+    for (const auto& output : outputs) {
+        forget(*output);
+    }
+    outputs.clear();
+}
+
+void LayerShellDesktop::onGlobal(void* data, wl_registry* registry, std::uint32_t name,
+                                 const char* interface, std::uint32_t version) {
+    LayerShellDesktop* desktop = from(data);
+    if (std::strcmp(interface, wl_compositor_interface.name) == 0 &&
+        version >= kCompositorVersion) {
+        desktop->shell.compositor =
+            bind<wl_compositor>(registry, name, wl_compositor_interface, kCompositorVersion);
+    } else if (std::strcmp(interface, zwlr_layer_shell_v1_interface.name) == 0) {
+        desktop->shell.layerShell = bind<zwlr_layer_shell_v1>(
+            registry, name, zwlr_layer_shell_v1_interface, kLayerShellVersion);
+    } else if (std::strcmp(interface, wl_output_interface.name) == 0) {
+        desktop->addOutput(registry, name, version);
+    } else if (std::strcmp(interface, wl_seat_interface.name) == 0) {
+        desktop->seats.push_back(std::make_unique<Seat>(registry, name, version));
+    }
+}
+
+void LayerShellDesktop::onGlobalRemove(void* data, wl_registry*, std::uint32_t name) {
+    LayerShellDesktop* desktop = from(data);
+    auto output = std::find_if(desktop->outputs.begin(), desktop->outputs.end(),
+                               [name](const auto& each) { return each->monitor().id == name; });
+    if (output != desktop->outputs.end()) {
+        desktop->forget(**output);
+        desktop->outputs.erase(output);
+    }
+    auto& seats = desktop->seats;
+    seats.erase(std::remove_if(seats.begin(), seats.end(),
+                               [name](const auto& seat) { return seat->name() == name; }),
+                seats.end());
+}
+
+} // namespace windowing

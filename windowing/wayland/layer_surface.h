@@ -1,0 +1,110 @@
+#pragma once
+
+#include "windowing/screen.h"
+#include "windowing/wayland/egl_context.h"
+#include "windowing/window_conduct.h"
+
+#include <cstdint>
+#include <vector>
+
+struct wl_callback;
+struct wl_callback_listener;
+struct wl_compositor;
+struct wl_display;
+struct wl_egl_window;
+struct wl_surface;
+struct zwlr_layer_shell_v1;
+struct zwlr_layer_surface_v1;
+struct zwlr_layer_surface_v1_listener;
+
+namespace windowing {
+
+class Output;
+
+// What a layer surface is made with: the compositor's globals and the one GL context.
+struct LayerShell {
+    wl_display* display = nullptr;
+    wl_compositor* compositor = nullptr;
+    zwlr_layer_shell_v1* layerShell = nullptr;
+    EglContext* egl = nullptr;
+};
+
+// A surface on the overlay layer of one output, over the whole of it and over every panel, that
+// takes the keyboard while it is there: the saver's screen on a Wayland compositor. It draws at
+// the size the compositor gives it times the output's scale, and wants a frame only once the
+// compositor has shown the last one, so that an output nobody sees gets none.
+class LayerSurface : public Screen {
+  public:
+    // Configured by the compositor, current, with one black frame shown. nullptr, after the reason
+    // has been shown as an error, where the compositor closes it at once or EGL cannot draw into
+    // it.
+    static LayerSurface* open(const LayerShell& shell, Output& output,
+                              const WindowConduct& conduct);
+
+    ~LayerSurface() override;
+
+    LayerSurface(const LayerSurface&) = delete;
+    LayerSurface& operator=(const LayerSurface&) = delete;
+
+    void makeCurrent() override;
+    void present() override;
+    PixelSize drawingSize() const override { return size; }
+    // Presents never wait for the display: frame callbacks pace each surface on its own.
+    void setWaitsForDisplay(bool) override {}
+    bool wantsFrame() const override;
+    bool inputSeen() const override { return inputNoted; }
+    bool escapeHeld() const override { return escapeDown; }
+    bool closeRequested() const override { return closed; }
+    MonitorId monitor() const override;
+    // The compositor resizes the surface itself, through a configure event.
+    void cover(const Monitor&) override {}
+
+    // The seats tell the surface what happens on it.
+    bool hidesCursor() const { return conduct.hideCursor; }
+    void noteInput();
+    void setEscapeHeld(bool held) { escapeDown = held; }
+
+    // The desktop tells the surface about its output.
+    bool isOn(const Output& on) const { return output == &on; }
+    // Draws at the output's scale from the next frame on.
+    void rescale();
+    // The output is gone; the compositor closes the surface, if it has not yet.
+    void loseOutput() { output = nullptr; }
+
+    // Every surface made and not yet destroyed, for the desktop and the seats to tell.
+    static const std::vector<LayerSurface*>& all();
+    // The surface behind a proxy that an event names; nullptr for one destroyed since.
+    static LayerSurface* fromProxy(const wl_surface* surface);
+
+  private:
+    LayerSurface(const LayerShell& shell, Output& output, const WindowConduct& conduct);
+
+    bool awaitConfigure(wl_display* display);
+    bool attachEgl();
+
+    static void onConfigure(void* data, zwlr_layer_surface_v1* layer, std::uint32_t serial,
+                            std::uint32_t width, std::uint32_t height);
+    static void onClosed(void* data, zwlr_layer_surface_v1* layer);
+    static void onFrameDone(void* data, wl_callback* callback, std::uint32_t time);
+
+    static const zwlr_layer_surface_v1_listener layerListener;
+    static const wl_callback_listener frameListener;
+
+    EglContext& egl;
+    Output* output;
+    WindowConduct conduct;
+    wl_surface* surface;
+    zwlr_layer_surface_v1* layer;
+    wl_egl_window* window = nullptr;
+    EGLSurface eglSurface = EGL_NO_SURFACE;
+    wl_callback* frameCallback = nullptr;
+    // In surface coordinates, as configured; size is in pixels, at scale.
+    PixelSize logical;
+    PixelSize size;
+    bool configured = false;
+    bool closed = false;
+    bool inputNoted = false;
+    bool escapeDown = false;
+};
+
+} // namespace windowing
