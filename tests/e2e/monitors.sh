@@ -127,25 +127,31 @@ follow_the_desktop() {
 }
 
 # switch_off GONE KEPT: GONE switched off takes its window along and the saver goes on on KEPT,
-# wherever the desktop moves it; a key then ends it, or, once KEPT is off too, it ends by itself.
+# wherever the desktop moves it; a key then ends it.
 switch_off() {
     local gone=$1 kept=$2 name="off$1"
     start_monitors_display --right-of
     start_covering "$name"
     xrandr --output "$gone" --off
     expect_fire_on_monitors "$name-one" "$kept"
-    local pid_var="${name}_pid" width height x y start
-    if [ "$gone" = DUMMY1 ]; then
-        read -r width height x y < <(monitor_area "$kept")
-        xdotool mousemove $((x + width / 2)) $((y + height / 2))
-        expect_key_ends "$name"
-    else
-        start=$(now_ms)
-        xrandr --output "$kept" --off
-        ended_within "${!pid_var}" 5000 "$start"
-        [ "$EXIT_STATUS" -eq 0 ] || fail "the saver without monitors ended with $EXIT_STATUS"
-    fi
+    local width height x y
+    read -r width height x y < <(monitor_area "$kept")
+    xdotool mousemove $((x + width / 2)) $((y + height / 2))
+    expect_key_ends "$name"
     no_message_shown "$name"
+    stop_display
+}
+
+# switch_all_off: with every monitor switched off the saver ends by itself, with exit code 0.
+switch_all_off() {
+    start_monitors_display --right-of
+    start_covering dark
+    local start
+    start=$(now_ms)
+    xrandr --output DUMMY0 --off --output DUMMY1 --off
+    ended_within "$dark_pid" 5000 "$start"
+    [ "$EXIT_STATUS" -eq 0 ] || fail "the saver without monitors ended with $EXIT_STATUS"
+    no_message_shown dark
     stop_display
 }
 
@@ -153,6 +159,7 @@ fire_on_both --right-of
 follow_the_desktop
 switch_off DUMMY1 DUMMY0
 switch_off DUMMY0 DUMMY1
+switch_all_off
 
 if [ "$EMBERVEIL_RUNNER" = wine ]; then
     fire_on_both --left-of
