@@ -177,6 +177,18 @@ collect_messages() {
     fi
 }
 
+# wait_until SECONDS MESSAGE COMMAND...: runs COMMAND every tenth of a second until it succeeds;
+# fails with MESSAGE if it has not after SECONDS.
+wait_until() {
+    local seconds=$1 message=$2 tries=0
+    shift 2
+    until "$@"; do
+        tries=$((tries + 1))
+        [ "$tries" -lt $((seconds * 10)) ] || fail "$message"
+        sleep 0.1
+    done
+}
+
 # wait_for_window TITLE [SECONDS]: waits until a window with this title is mapped.
 wait_for_window() {
     local title=$1 seconds=${2:-20} tries=0

@@ -139,12 +139,8 @@ start_sway
 
 # A full-screen terminal stands in for a program the saver must leave as it was.
 start_client terminal foot --fullscreen --app-id=emberveil-e2e cat
-tries=0
-until [ "$(fullscreen_mode)" = 1 ]; do
-    tries=$((tries + 1))
-    [ "$tries" -lt 100 ] || fail "the terminal did not go full screen"
-    sleep 0.1
-done
+terminal_full_screen() { [ "$(fullscreen_mode)" = 1 ]; }
+wait_until 10 "the terminal did not go full screen" terminal_full_screen
 
 start_client saver "$SAVER" /s
 wait_for_output_fire HEADLESS-1 30
@@ -165,7 +161,7 @@ sleep 0.5
 running "$saver_pid" || fail "pointer motion or the wheel ended the saver"
 in_session "$POINTER" click 1536 192 1792 720
 expect_ended_by saver "$(now_ms)"
-[ "$(fullscreen_mode)" = 1 ] || fail "the terminal is no longer full screen"
+terminal_full_screen || fail "the terminal is no longer full screen"
 
 start_client switchless "$SAVER"
 wait_for_output_fire HEADLESS-1 30
@@ -183,21 +179,11 @@ start_client idle swayidle \
     timeout 2 "$SAVER /s & echo \$! >$RUN/idle.pid; wait \$!; echo \$? >$RUN/idle.exit" \
     timeout 5 "touch $RUN/later"
 wait_for_output_fire HEADLESS-2 30
-tries=0
-until [ -e "$RUN/later" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -lt 100 ] || fail "the idle daemon's later timeout did not fire while the saver ran"
-    sleep 0.1
-done
+wait_until 10 "the idle daemon's later timeout did not fire while the saver ran" test -e "$RUN/later"
 [ ! -e "$RUN/idle.exit" ] || fail "the saver the idle daemon started has ended"
 E2E_PIDS+=("$(cat "$RUN/idle.pid")")
 in_session wtype -s 800 a
-tries=0
-until [ -e "$RUN/idle.exit" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -lt 50 ] || fail "a key did not end the saver the idle daemon started"
-    sleep 0.1
-done
+wait_until 5 "a key did not end the saver the idle daemon started" test -e "$RUN/idle.exit"
 [ "$(cat "$RUN/idle.exit")" = 0 ] ||
     fail "the saver the idle daemon started exited with $(cat "$RUN/idle.exit")"
 log "ok"
