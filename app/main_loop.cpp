@@ -74,7 +74,8 @@ void runMainLoop(SaverApp& app) {
             drewLastPass = false;
             desktop.waitEvents(kPausedLookInterval);
         }
-        if (screens.inputSeen()) {
+        // Keys typed at the fire must never reach a window hidden under it.
+        if (screens.inputSeen() || screens.focusTaken()) {
             endOnInput();
         }
         if (!screens.followDesktop(desktop.time())) {

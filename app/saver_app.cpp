@@ -26,6 +26,13 @@ bool fireOnEveryMonitor() {
     return value != 0;
 }
 
+// The saver that covers the whole desktop on its own account, not a window that the X11 daemon
+// hands it.
+bool coversDesktop(const ScreensaverArgs& args) {
+    return !args.hackConventions &&
+           (args.mode == SaverMode::Fullscreen || args.mode == SaverMode::None);
+}
+
 // Under the X11 daemon's conventions input belongs to the daemon, or to the user of a window on
 // the desktop, and a cursor set on the daemon's window, or on the root window, would outlive the
 // saver; an icon would stay on the daemon's window too.
@@ -34,14 +41,8 @@ windowing::WindowConduct conductFor(const ScreensaverArgs& args) {
     conduct.noteInput = !args.hackConventions;
     conduct.hideCursor = !args.hackConventions;
     conduct.showIcon = !(args.hackConventions && args.mode == SaverMode::Preview);
+    conduct.keepsFocus = coversDesktop(args);
     return conduct;
-}
-
-// The saver that covers the whole desktop on its own account, not a window that the X11 daemon
-// hands it.
-bool coversDesktop(const ScreensaverArgs& args) {
-    return !args.hackConventions &&
-           (args.mode == SaverMode::Fullscreen || args.mode == SaverMode::None);
 }
 
 // The preview's ordinary end, as the stop rule would have found it: no message, and the adopted
@@ -119,9 +120,7 @@ void SaverApp::computeWindowSize() {
                                  parentReadAtStart ? &parentClient : nullptr);
 }
 
-// Full screen covers every monitor. Its windows never iconify when another takes the focus: a
-// monitor may join at any time, and its new window takes the focus from the others. A Wayland
-// compositor without outputs has nothing to cover.
+// Full screen covers every monitor. A Wayland compositor without outputs has nothing to cover.
 void SaverApp::openWindow() {
     windowing::WindowConduct conduct = conductFor(*args);
     if (args->mode == SaverMode::Preview) {
@@ -133,7 +132,6 @@ void SaverApp::openWindow() {
         screens = new Screens(desktop, windowing::GlWindow::openFullScreen({}, startSize, conduct),
                               primaryRate());
     } else {
-        conduct.iconifyOnFocusLoss = false;
         screens = new Screens(desktop, monitors, startSize, conduct, fireOnEveryMonitor());
     }
     if (screens->empty()) {

@@ -53,6 +53,7 @@ void Screens::pace() {
     for (auto covering = covered.rbegin(); covering != covered.rend(); ++covering) {
         covering->screen->setWaitsForDisplay(covering + 1 == covered.rend());
     }
+    pacer().takeFocus();
 }
 
 bool Screens::showing(double now) {
@@ -103,6 +104,11 @@ bool Screens::escapeHeld() const {
 
 bool Screens::closeRequested() const {
     return any(&windowing::Screen::closeRequested);
+}
+
+bool Screens::focusTaken() {
+    return std::any_of(covered.begin(), covered.end(),
+                       [](const Covering& covering) { return covering.screen->focusTaken(); });
 }
 
 // When the pacer goes, the next screen takes its place, with its own monitor's refresh period.

@@ -34,7 +34,8 @@ class Screens {
     // Seconds between two refreshes of the pacer's display, 60 Hz where unknown.
     double refreshPeriod() const;
 
-    // Has the pacer's presents wait for the display, and no other screen's.
+    // Has the pacer's presents wait for the display, and no other screen's, and gives the pacer the
+    // keyboard focus where the screens keep it.
     void pace();
     // Whether a frame drawn now would be seen: the displays are on, as the desktop said when last
     // asked, at most once a second of now, and some screen wants a frame.
@@ -48,6 +49,8 @@ class Screens {
     bool inputSeen() const;
     bool escapeHeld() const;
     bool closeRequested() const;
+    // Another program has taken the keyboard focus from the screens that keep it.
+    bool focusTaken();
 
     // Gives up the screens of monitors that are gone and, at most once a second of now, compares
     // the desktop's monitors with the screens. False once no screen is left.

@@ -133,9 +133,7 @@ int main(int argc, char** argv) {
                      monitors.size());
         return 1;
     }
-    windowing::WindowConduct conduct;
-    conduct.iconifyOnFocusLoss = false;
-    Screens screens(&desktop, monitors, {monitors[0].width, monitors[0].height}, conduct, true);
+    Screens screens(&desktop, monitors, {monitors[0].width, monitors[0].height}, {}, true);
     if (screens.size() != 2) {
         std::fprintf(stderr, "monitors_bench: no window on each monitor\n");
         return 1;

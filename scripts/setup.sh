@@ -20,7 +20,7 @@ packages=(
     libwayland-dev libwayland-bin libegl-dev wayland-protocols
     xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick icoutils mesa-utils libgl1-mesa-dri
     xserver-xorg-core xserver-xorg-video-dummy
-    xscreensaver
+    xscreensaver i3lock
     sway xwayland grim swayidle wtype wayland-utils foot
     g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 nsis
     lintian libxml2-utils binutils

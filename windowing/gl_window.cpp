@@ -2,6 +2,7 @@
 
 #include "render/gl_state.h"
 #include "windowing/context_lending.h"
+#include "windowing/keyboard_focus.h"
 #include "windowing/library.h"
 #include "windowing/monitor_area.h"
 #include "windowing/preview_window.h"
@@ -27,21 +28,19 @@ constexpr const char* kTitle = "Emberveil";
 std::vector<GlWindow*> openWindows;
 
 // Every window starts from the library's defaults with the saver's hints on top, whatever an
-// earlier window was made with.
-void setHints(bool visible, const WindowConduct& conduct) {
+// earlier window was made with. A full-screen window never gives way, iconified, when the focus
+// goes: to another of the saver's windows it is no loss, and to another program it ends the saver.
+void setHints(bool visible) {
     glfwDefaultWindowHints();
     setSaverWindowHints();
     if (!visible) {
         glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     }
-    if (!conduct.iconifyOnFocusLoss) {
-        glfwWindowHint(GLFW_AUTO_ICONIFY, GLFW_FALSE);
-    }
+    glfwWindowHint(GLFW_AUTO_ICONIFY, GLFW_FALSE);
 }
 
-GLFWwindow* create(PixelSize size, GLFWmonitor* monitor, bool visible, const WindowConduct& conduct,
-                   GLFWwindow* share) {
-    setHints(visible, conduct);
+GLFWwindow* create(PixelSize size, GLFWmonitor* monitor, bool visible, GLFWwindow* share) {
+    setHints(visible);
     // A window that draws beside another goes without depth and stencil buffers, which nothing
     // uses: a software renderer would keep each as a monitor-sized buffer in memory.
     if (share != nullptr) {
@@ -76,7 +75,7 @@ GlWindow* GlWindow::openFullScreen(const Monitor& monitor, PixelSize size,
     if (share != nullptr) {
         shared = share->lender != nullptr ? share->lender : share->window;
     }
-    GlWindow* opened = bringUp(create(size, on, true, conduct, shared), size, conduct);
+    GlWindow* opened = bringUp(create(size, on, true, shared), size, conduct);
     if (opened != nullptr) {
         opened->lender = shared;
         showBlackFrame(opened->window);
@@ -85,7 +84,7 @@ GlWindow* GlWindow::openFullScreen(const Monitor& monitor, PixelSize size,
 }
 
 GlWindow* GlWindow::openOnDesktop(PixelSize size, const WindowConduct& conduct) {
-    GlWindow* opened = bringUp(create(size, nullptr, true, conduct, nullptr), size, conduct);
+    GlWindow* opened = bringUp(create(size, nullptr, true, nullptr), size, conduct);
     if (opened != nullptr) {
         showBlackFrame(opened->window);
     }
@@ -94,7 +93,7 @@ GlWindow* GlWindow::openOnDesktop(PixelSize size, const WindowConduct& conduct) 
 
 GlWindow* GlWindow::adopt(platform::NativeWindowHandle parent, PixelSize size,
                           const WindowConduct& conduct) {
-    setHints(true, conduct);
+    setHints(true);
     GlWindow* opened = bringUp(adoptPreviewWindow(parent), size, conduct);
     if (opened != nullptr) {
         showBlackFrame(opened->window);
@@ -103,7 +102,7 @@ GlWindow* GlWindow::adopt(platform::NativeWindowHandle parent, PixelSize size,
 }
 
 GlWindow* GlWindow::openHidden(PixelSize size) {
-    return bringUp(create(size, nullptr, false, {}, nullptr), size, {});
+    return bringUp(create(size, nullptr, false, nullptr), size, {});
 }
 
 GlWindow::GlWindow(GLFWwindow* window, PixelSize size, const WindowConduct& conduct)
@@ -123,6 +122,14 @@ GlWindow::~GlWindow() {
     }
 }
 
+std::vector<GLFWwindow*> GlWindow::saverWindows() {
+    std::vector<GLFWwindow*> windows;
+    for (const GlWindow* open : openWindows) {
+        windows.push_back(open->window);
+    }
+    return windows;
+}
+
 GlWindow* GlWindow::bringUp(GLFWwindow* window, PixelSize size, const WindowConduct& conduct) {
     if (window == nullptr) {
         return nullptr;
@@ -136,6 +143,9 @@ GlWindow* GlWindow::bringUp(GLFWwindow* window, PixelSize size, const WindowCond
     }
     glfwSetCursorPosCallback(window, onCursorPos);
     glfwSetScrollCallback(window, onScroll);
+    if (conduct.keepsFocus) {
+        glfwSetWindowFocusCallback(window, onFocus);
+    }
 
     glfwMakeContextCurrent(window);
     if (conduct.showIcon) {
@@ -179,6 +189,21 @@ bool GlWindow::closeRequested() const {
     return glfwWindowShouldClose(window) == GLFW_TRUE;
 }
 
+bool GlWindow::focusTaken() {
+    if (!focusLeft) {
+        return false;
+    }
+    FocusHolder holder = keyboardFocusHolder(saverWindows());
+    focusLeft = holder != FocusHolder::Saver;
+    return holder == FocusHolder::Other;
+}
+
+void GlWindow::takeFocus() {
+    if (conduct.keepsFocus) {
+        glfwFocusWindow(window);
+    }
+}
+
 bool GlWindow::wantsFrame() const {
     return windowShown(window);
 }
@@ -216,5 +241,11 @@ void GlWindow::onMouseButton(GLFWwindow* window, int, int, int) {
 void GlWindow::onCursorPos(GLFWwindow*, double, double) {}
 
 void GlWindow::onScroll(GLFWwindow*, double, double) {}
+
+void GlWindow::onFocus(GLFWwindow* window, int focused) {
+    if (GlWindow* opened = from(window)) {
+        opened->focusLeft = focused == GLFW_FALSE;
+    }
+}
 
 } // namespace windowing

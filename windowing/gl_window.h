@@ -5,6 +5,8 @@
 #include "windowing/screen.h"
 #include "windowing/window_conduct.h"
 
+#include <vector>
+
 struct GLFWwindow;
 
 namespace windowing {
@@ -47,6 +49,8 @@ class GlWindow : public Screen {
     bool inputSeen() const override { return inputNoted; }
     bool escapeHeld() const override;
     bool closeRequested() const override;
+    bool focusTaken() override;
+    void takeFocus() override;
     // The monitor the window is full screen on, until the monitor is disconnected.
     MonitorId monitor() const override;
     void cover(const Monitor& monitor) override;
@@ -55,11 +59,14 @@ class GlWindow : public Screen {
     GlWindow(GLFWwindow* window, PixelSize size, const WindowConduct& conduct);
 
     static GlWindow* bringUp(GLFWwindow* window, PixelSize size, const WindowConduct& conduct);
+    // Every library window of the saver's that is open.
+    static std::vector<GLFWwindow*> saverWindows();
     static void onWindowSize(GLFWwindow* window, int width, int height);
     static void onKey(GLFWwindow* window, int key, int scancode, int action, int mods);
     static void onMouseButton(GLFWwindow* window, int button, int action, int mods);
     static void onCursorPos(GLFWwindow* window, double x, double y);
     static void onScroll(GLFWwindow* window, double x, double y);
+    static void onFocus(GLFWwindow* window, int focused);
 
     GLFWwindow* window;
     // The library window whose context this one draws with, if not its own. It outlives its
@@ -68,6 +75,8 @@ class GlWindow : public Screen {
     PixelSize size;
     WindowConduct conduct;
     bool inputNoted = false;
+    // The window lost the keyboard focus, maybe to another of the saver's windows.
+    bool focusLeft = false;
 };
 
 } // namespace windowing

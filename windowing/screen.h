@@ -28,6 +28,12 @@ class Screen {
     virtual bool inputSeen() const = 0;
     virtual bool escapeHeld() const = 0;
     virtual bool closeRequested() const = 0;
+    // Another program has taken the keyboard focus from the saver, where its conduct keeps it. Asks
+    // the system only after the screen lost the focus, until the focus is found with the saver
+    // again.
+    virtual bool focusTaken() { return false; }
+    // Takes the keyboard focus, where its conduct keeps it.
+    virtual void takeFocus() {}
 
     // The monitor the screen covers; 0 once that monitor is gone, and for screens that cover none.
     virtual MonitorId monitor() const = 0;

@@ -10,9 +10,10 @@ struct WindowConduct {
     bool noteInput = false;
     bool hideCursor = false;
     bool showIcon = false;
-    // A full-screen window gives way, iconified, when another window takes the focus; beside the
-    // saver's windows on the other monitors it must stay.
-    bool iconifyOnFocusLoss = true;
+    // The full-screen saver takes the keyboard focus when it is shown and ends when another program
+    // takes it, so that nobody types into a window hidden under the fire. The focus moving between
+    // the saver's own screens is no loss.
+    bool keepsFocus = false;
 };
 
 } // namespace windowing

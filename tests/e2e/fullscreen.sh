@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The full-screen saver covers the screen with its icon on the window, ignores pointer motion and
-# the wheel, and ends with exit code 0 on a key press, Escape held over several frames or a mouse
-# click. Natively, while the X server reports its monitors switched off, it draws nothing and
-# uses next to no processor time, draws again soon after they come back, and still ends on a key.
+# the wheel, and ends with exit code 0 on a key press, Escape held over several frames, a mouse
+# click or another program taking the keyboard focus. Natively a screen locker still locks over
+# it; while the X server reports its monitors switched off, the saver draws nothing and uses next
+# to no processor time, draws again soon after they come back, and still ends on a key.
 source "$(dirname "$0")/lib.sh"
 start_display
 
@@ -36,7 +37,42 @@ sleep 0.5
 xdotool click 1
 wait_exit "$clicked_pid" 10
 [ "$EXIT_STATUS" -eq 0 ] || fail "a mouse click gave exit code $EXIT_STATUS"
+
+# Another program that takes the keyboard focus, as one that pops up a window does, ends the saver
+# at once: nothing typed at the fire may reach a window hidden under it. What is typed after the
+# saver has gone reaches that program.
+start_host
+run_saver robbed /s
+wait_for_fire 30
+[ "$(ask_host focus)" = focused ] || fail "the host could not take the keyboard focus"
+ended_within "$robbed_pid" 2000 "$(now_ms)"
+[ "$EXIT_STATUS" -eq 0 ] || fail "losing the focus gave exit code $EXIT_STATUS"
+xdotool key a
+[ "$(ask_host keys)" = "keys 1" ] || fail "the program with the focus did not get the key typed"
 if [ "$EMBERVEIL_RUNNER" = native ]; then
+    # A screen locker started while the saver runs takes the keyboard and shows above the fire; once
+    # it has gone, a key ends the saver.
+    run_saver locked /s
+    wait_for_fire 30
+    i3lock -n -c 00ff00 >"$E2E_DIR/i3lock.out" 2>&1 &
+    locker_pid=$!
+    E2E_PIDS+=("$locker_pid")
+    lock_shown() {
+        screenshot "$E2E_DIR/locked.ppm" &&
+            [ "$(count_pixels "$E2E_DIR/locked.ppm" "$(screen_size)+0+0" 0,255,0 3%)" -ge \
+                $(($(screen_size | tr x '*') * 9 / 10)) ]
+    }
+    wait_until 10 "the locker does not show above the fire" lock_shown
+    sleep 1
+    lock_shown || fail "the fire came back over the locker"
+    running "$locker_pid" || fail "the locker gave up: $(cat "$E2E_DIR/i3lock.out")"
+    kill "$locker_pid"
+    wait "$locker_pid" 2>/dev/null
+    running "$locked_pid" || fail "the saver ended under the locker"
+    xdotool key a
+    wait_exit "$locked_pid" 10
+    [ "$EXIT_STATUS" -eq 0 ] || fail "a key after the locker gave exit code $EXIT_STATUS"
+
     # cpu_ticks PID SECONDS: the processor time, in hundredths of a second, that the process uses
     # over the next SECONDS.
     cpu_ticks() {

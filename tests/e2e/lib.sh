@@ -133,6 +133,45 @@ run_program() {
     printf -v "${name}_pid" '%s' "$pid"
 }
 
+# start_host: a fresh preview host (EMBERVEIL_PREVIEW_HOST: a program of another process with a
+# window and a pane in it, see its usage) on standard input from a pipe of the test's own; sets pane.
+start_host() {
+    local fifo="$E2E_DIR/host.in"
+    exec 5>&-
+    rm -f "$fifo"
+    mkfifo "$fifo"
+    exec 5<>"$fifo"
+    # The last host's lines must not be taken for this one's before it has started writing.
+    rm -f "$E2E_DIR/host.out"
+    if [ "$EMBERVEIL_RUNNER" = wine ]; then
+        wine "$EMBERVEIL_PREVIEW_HOST" <&5 >"$E2E_DIR/host.out" 2>"$E2E_DIR/host.err" &
+    else
+        "$EMBERVEIL_PREVIEW_HOST" <&5 >"$E2E_DIR/host.out" 2>"$E2E_DIR/host.err" &
+    fi
+    E2E_PIDS+=("$!")
+    local tries=0
+    until grep -q '^pane ' "$E2E_DIR/host.out" 2>/dev/null; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 200 ] || fail "the host gave no pane: $(cat "$E2E_DIR/host.err")"
+        sleep 0.1
+    done
+    pane=$(awk '/^pane / {print $2; exit}' "$E2E_DIR/host.out" | tr -d '\r')
+}
+
+# ask_host COMMAND: sends a command and prints the host's answer.
+ask_host() {
+    local before
+    before=$(wc -l <"$E2E_DIR/host.out")
+    echo "$1" >&5
+    local tries=0
+    until [ "$(wc -l <"$E2E_DIR/host.out")" -gt "$before" ]; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 500 ] || fail "the host did not answer \"$1\""
+        sleep 0.02
+    done
+    tail -n 1 "$E2E_DIR/host.out" | tr -d '\r'
+}
+
 run_saver() {
     local name=$1
     shift

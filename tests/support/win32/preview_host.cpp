@@ -12,6 +12,9 @@
 //   minimize ShowWindow(dialog, SW_MINIMIZE)       -> "minimized"
 //   restore  ShowWindow(dialog, SW_RESTORE)        -> "restored"
 //   check    whether the pane is as it was made    -> "pane intact" or "pane changed: <what>"
+//   focus    brings the dialog to the foreground, as a program that pops up a window does
+//                                                  -> "focused", or "not focused"
+//   keys     how many key presses the dialog has had -> "keys <count>"
 //   quit     ends the process on the spot, windows and all
 // The end of input ends it as well.
 #include <windows.h>
@@ -30,6 +33,7 @@ constexpr int kPaneHeight = 112;
 HWND host = nullptr;
 HWND pane = nullptr;
 LONG_PTR paneProcedure = 0;
+int keyPresses = 0;
 
 LRESULT CALLBACK paneProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, message, wParam, lParam);
@@ -70,6 +74,12 @@ void run(const std::string& command) {
         reply("restored");
     } else if (command == "check") {
         check();
+    } else if (command == "focus") {
+        SetForegroundWindow(host);
+        SetFocus(host);
+        reply(GetForegroundWindow() == host ? "focused" : "not focused");
+    } else if (command == "keys") {
+        reply(("keys " + std::to_string(keyPresses)).c_str());
     } else if (command == "quit") {
         ExitProcess(0);
     } else {
@@ -124,6 +134,9 @@ LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             std::free(command);
         }
         return 0;
+    }
+    if (message == WM_KEYDOWN) {
+        ++keyPresses;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

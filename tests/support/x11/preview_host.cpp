@@ -11,6 +11,10 @@
 //            does when it starts to adopt it, then <ms> milliseconds, then destroys the pane
 //                                                      -> "destroyed", or "not adopted" after 30 s
 //   check    whether the pane is as it was made        -> "pane intact" or "pane changed: <what>"
+//   focus    raises the top-level window and gives it the keyboard focus, as a program that pops
+//            up a window does                          -> "focused", or "not focused"
+//   keys     how many key presses the top-level window has had since it took the focus
+//                                                      -> "keys <count>"
 //   quit     ends the process on the spot, windows and all
 // The end of input ends it as well.
 #include "platform/x11/ignore_x_error.h"
@@ -30,7 +34,9 @@ constexpr int kPaneHeight = 112;
 constexpr long kPaneEvents = ExposureMask | ButtonPressMask | KeyPressMask;
 
 Display* display = nullptr;
+Window host = 0;
 Window pane = 0;
+int keyPresses = 0;
 
 void reply(const char* line) {
     std::printf("%s\n", line);
@@ -62,6 +68,26 @@ bool awaitAdoption() {
     return false;
 }
 
+void takeFocus() {
+    XSelectInput(display, host, KeyPressMask);
+    XRaiseWindow(display, host);
+    XSetInputFocus(display, host, RevertToParent, CurrentTime);
+    Window focus = 0;
+    int revertTo = 0;
+    XGetInputFocus(display, &focus, &revertTo);
+    reply(focus == host ? "focused" : "not focused");
+}
+
+void countKeys() {
+    XSync(display, False);
+    while (XPending(display) > 0) {
+        XEvent event;
+        XNextEvent(display, &event);
+        keyPresses += event.type == KeyPress && event.xkey.window == host ? 1 : 0;
+    }
+    reply(("keys " + std::to_string(keyPresses)).c_str());
+}
+
 void run(const std::string& command) {
     if (command == "disable") {
         XUnmapWindow(display, pane);
@@ -80,6 +106,10 @@ void run(const std::string& command) {
         run("destroy");
     } else if (command == "check") {
         check();
+    } else if (command == "focus") {
+        takeFocus();
+    } else if (command == "keys") {
+        countKeys();
     } else if (command == "quit") {
         _exit(0);
     } else {
@@ -98,7 +128,7 @@ int main() {
     // The only request that can fail is the check of a pane that is gone, which says so itself.
     XSetErrorHandler(platform::ignoreXError);
     Window root = DefaultRootWindow(display);
-    Window host = XCreateSimpleWindow(display, root, 0, 0, 400, 300, 0, 0, 0x808080);
+    host = XCreateSimpleWindow(display, root, 0, 0, 400, 300, 0, 0, 0x808080);
     XStoreName(display, host, "Emberveil preview host");
     pane = XCreateSimpleWindow(display, host, 0, 0, kPaneWidth, kPaneHeight, 0, 0, 0x404040);
     XSelectInput(display, pane, kPaneEvents);
