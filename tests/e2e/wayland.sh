@@ -3,9 +3,11 @@
 # covers both outputs, the second at scale 2 in its own pixels, each with a fire of its own over
 # the background and the bar; an output added while it runs is covered too. Pointer motion and
 # the wheel leave it running; a click on the second output ends it with exit code 0, as does a
-# key. It inhibits no idle, so a later timeout of the idle daemon still fires while it runs, and a
-# program that was full screen before it is full screen after it. The idle daemon starts it, and a
-# second switch-less saver of the same session ends at once.
+# key, but not a key that was already held as it started and is let go, unless that is Escape,
+# which ends it at once; a keyboard that appears mid-run has its first key end it. It inhibits no
+# idle, so a later timeout of the idle daemon still fires while it runs, and a program that was
+# full screen before it is full screen after it. The idle daemon starts it, and a second
+# switch-less saver of the same session ends at once.
 source "$(dirname "$0")/lib.sh"
 
 BACKGROUND="32,64,128"
@@ -162,6 +164,31 @@ running "$saver_pid" || fail "pointer motion or the wheel ended the saver"
 in_session "$POINTER" click 1536 192 1792 720
 expect_ended_by saver "$(now_ms)"
 terminal_full_screen || fail "the terminal is no longer full screen"
+
+# A key held as the saver takes the keyboard ends nothing when it is let go (wtype's first key is
+# Escape: x takes it). A keyboard that appears while the saver runs has its first key end it.
+covered() { shoot "$1" "$E2E_DIR/cover.png" && [ "$(count_pixels "$E2E_DIR/cover.png" \
+    "$(identify -format '%wx%h' "$E2E_DIR/cover.png")+0+0" "$BACKGROUND" 3%)" -eq 0 ]; }
+start_client holder wtype x -P b -s 10000 -p b
+sleep 0.5
+start_client held "$SAVER" /s
+wait_until 20 "the saver did not cover HEADLESS-1" covered HEADLESS-1
+running "$holder_pid" || fail "the key was let go before the saver had the keyboard"
+wait_exit "$holder_pid" 20
+sleep 0.5
+running "$held_pid" || fail "letting go of a key held as the saver started ended it"
+in_session wtype -s 20 a
+expect_ended_by held "$(now_ms)"
+
+# Escape held as the saver takes the keyboard ends it while still held.
+start_client escaper wtype -P Escape -s 10000 -p Escape
+sleep 0.5
+start_client escaped "$SAVER" /s
+ended_within "$escaped_pid" 8000 "$(now_ms)"
+[ "$EXIT_STATUS" -eq 0 ] || fail "Escape held as the saver started gave exit code $EXIT_STATUS"
+running "$escaper_pid" || fail "Escape was let go before the saver ended"
+kill "$escaper_pid"
+wait "$escaper_pid" 2>/dev/null
 
 start_client switchless "$SAVER"
 wait_for_output_fire HEADLESS-1 30

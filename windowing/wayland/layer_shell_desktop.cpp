@@ -2,7 +2,7 @@
 
 #include "windowing/wayland/layer_shell_protocol.h"
 #include "windowing/wayland/output.h"
-#include "windowing/wayland/seat.h"
+#include "windowing/wayland/seats.h"
 
 #include <wayland-client.h>
 
@@ -43,17 +43,19 @@ LayerShellDesktop* LayerShellDesktop::over(wl_display* display) {
         delete desktop;
         return nullptr;
     }
+    desktop->seats->serve();
     return desktop;
 }
 
 LayerShellDesktop::LayerShellDesktop(wl_display* display)
-    : registry(wl_display_get_registry(display)) {
+    : seats(std::make_unique<Seats>(display)), registry(wl_display_get_registry(display)) {
     shell.display = display;
+    shell.seatNotes = &seats->notes;
     wl_registry_add_listener(registry, &registryListener, this);
 }
 
 LayerShellDesktop::~LayerShellDesktop() {
-    seats.clear();
+    seats.reset();
     outputs.clear();
     egl.reset();
     if (shell.layerShell != nullptr) {
@@ -92,6 +94,7 @@ Screen* LayerShellDesktop::cover(const Monitor& monitor, PixelSize, const Window
             return nullptr;
         }
     }
+    seats->notes.hideCursor = conduct.hideCursor;
     return LayerSurface::open(shell, **output, conduct);
 }
 
@@ -115,6 +118,9 @@ void LayerShellDesktop::dispatch(int timeoutMilliseconds) {
         loseEveryOutput();
         return;
     }
+    // What the events asked for goes out now, not with the next frame: a keyboard that a seat
+    // announced is bound before its first key.
+    wl_display_flush(shell.display);
     const std::vector<LayerSurface*>& surfaces = LayerSurface::all();
     if (std::any_of(surfaces.begin(), surfaces.end(),
                     [](const LayerSurface* surface) { return surface->closeRequested(); })) {
@@ -181,7 +187,7 @@ void LayerShellDesktop::onGlobal(void* data, wl_registry* registry, std::uint32_
     } else if (std::strcmp(interface, wl_output_interface.name) == 0) {
         desktop->addOutput(registry, name, version);
     } else if (std::strcmp(interface, wl_seat_interface.name) == 0) {
-        desktop->seats.push_back(std::make_unique<Seat>(registry, name, version));
+        desktop->seats->add(registry, name, version);
     }
 }
 
@@ -193,10 +199,7 @@ void LayerShellDesktop::onGlobalRemove(void* data, wl_registry*, std::uint32_t n
         desktop->forget(**output);
         desktop->outputs.erase(output);
     }
-    auto& seats = desktop->seats;
-    seats.erase(std::remove_if(seats.begin(), seats.end(),
-                               [name](const auto& seat) { return seat->name() == name; }),
-                seats.end());
+    desktop->seats->remove(name);
 }
 
 } // namespace windowing

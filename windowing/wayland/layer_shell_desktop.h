@@ -14,7 +14,7 @@ struct wl_registry_listener;
 namespace windowing {
 
 class Output;
-class Seat;
+class Seats;
 
 // A Wayland compositor that offers layer shell, as the saver's desktop: its outputs are the
 // monitors, a layer surface on one is a screen, and every surface draws with one GL context. An
@@ -58,9 +58,10 @@ class LayerShellDesktop : public Desktop {
 
     LayerShell shell;
     std::unique_ptr<EglContext> egl;
+    // Served on a thread of their own from the first frame on.
+    std::unique_ptr<Seats> seats;
     wl_registry* registry;
     std::vector<std::unique_ptr<Output>> outputs;
-    std::vector<std::unique_ptr<Seat>> seats;
     std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
 };
 

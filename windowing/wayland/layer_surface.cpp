@@ -44,7 +44,7 @@ LayerSurface* LayerSurface::open(const LayerShell& shell, Output& output,
 // Anchored to all four edges at size 0 the surface is as large as the output; an exclusive zone
 // of -1 puts it over the space that panels keep for themselves.
 LayerSurface::LayerSurface(const LayerShell& shell, Output& output, const WindowConduct& conduct)
-    : egl(*shell.egl), output(&output), conduct(conduct),
+    : egl(*shell.egl), seatNotes(*shell.seatNotes), output(&output), conduct(conduct),
       surface(wl_compositor_create_surface(shell.compositor)),
       layer(zwlr_layer_shell_v1_get_layer_surface(shell.layerShell, surface, output.proxy(),
                                                   ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, kNamespace)) {
@@ -78,12 +78,6 @@ LayerSurface::~LayerSurface() {
 
 const std::vector<LayerSurface*>& LayerSurface::all() {
     return openSurfaces;
-}
-
-LayerSurface* LayerSurface::fromProxy(const wl_surface* proxy) {
-    auto found = std::find_if(openSurfaces.begin(), openSurfaces.end(),
-                              [proxy](const LayerSurface* open) { return open->surface == proxy; });
-    return found != openSurfaces.end() ? *found : nullptr;
 }
 
 // The compositor answers the first commit with the size; it may also close the surface at once.
@@ -126,12 +120,6 @@ bool LayerSurface::wantsFrame() const {
 
 MonitorId LayerSurface::monitor() const {
     return output != nullptr ? output->monitor().id : 0;
-}
-
-void LayerSurface::noteInput() {
-    if (conduct.noteInput) {
-        inputNoted = true;
-    }
 }
 
 // The buffer scale and the new buffer size take effect together, with the next frame's commit.

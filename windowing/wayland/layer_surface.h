@@ -2,6 +2,7 @@
 
 #include "windowing/screen.h"
 #include "windowing/wayland/egl_context.h"
+#include "windowing/wayland/seat_notes.h"
 #include "windowing/window_conduct.h"
 
 #include <cstdint>
@@ -21,12 +22,14 @@ namespace windowing {
 
 class Output;
 
-// What a layer surface is made with: the compositor's globals and the one GL context.
+// What a layer surface is made with: the compositor's globals, the one GL context and what the
+// seats note.
 struct LayerShell {
     wl_display* display = nullptr;
     wl_compositor* compositor = nullptr;
     zwlr_layer_shell_v1* layerShell = nullptr;
     EglContext* egl = nullptr;
+    const SeatNotes* seatNotes = nullptr;
 };
 
 // A surface on the overlay layer of one output, over the whole of it and over every panel, that
@@ -52,17 +55,14 @@ class LayerSurface : public Screen {
     // Presents never wait for the display: frame callbacks pace each surface on its own.
     void setWaitsForDisplay(bool) override {}
     bool wantsFrame() const override;
-    bool inputSeen() const override { return inputNoted; }
-    bool escapeHeld() const override { return escapeDown; }
+    // The seats tell of every surface alike: the compositor sends the saver only what happens on
+    // its own surfaces.
+    bool inputSeen() const override { return conduct.noteInput && seatNotes.pressed; }
+    bool escapeHeld() const override { return seatNotes.escapeHeld; }
     bool closeRequested() const override { return closed; }
     MonitorId monitor() const override;
     // The compositor resizes the surface itself, through a configure event.
     void cover(const Monitor&) override {}
-
-    // The seats tell the surface what happens on it.
-    bool hidesCursor() const { return conduct.hideCursor; }
-    void noteInput();
-    void setEscapeHeld(bool held) { escapeDown = held; }
 
     // The desktop tells the surface about its output.
     bool isOn(const Output& on) const { return output == &on; }
@@ -71,10 +71,8 @@ class LayerSurface : public Screen {
     // The output is gone; the compositor closes the surface, if it has not yet.
     void loseOutput() { output = nullptr; }
 
-    // Every surface made and not yet destroyed, for the desktop and the seats to tell.
+    // Every surface made and not yet destroyed, for the desktop to tell.
     static const std::vector<LayerSurface*>& all();
-    // The surface behind a proxy that an event names; nullptr for one destroyed since.
-    static LayerSurface* fromProxy(const wl_surface* surface);
 
   private:
     LayerSurface(const LayerShell& shell, Output& output, const WindowConduct& conduct);
@@ -91,6 +89,7 @@ class LayerSurface : public Screen {
     static const wl_callback_listener frameListener;
 
     EglContext& egl;
+    const SeatNotes& seatNotes;
     Output* output;
     WindowConduct conduct;
     wl_surface* surface;
@@ -103,8 +102,6 @@ class LayerSurface : public Screen {
     PixelSize size;
     bool configured = false;
     bool closed = false;
-    bool inputNoted = false;
-    bool escapeDown = false;
 };
 
 } // namespace windowing

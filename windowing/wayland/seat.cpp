@@ -1,7 +1,6 @@
 #include "windowing/wayland/seat.h"
 
 #include "windowing/wayland/ignored_event.h"
-#include "windowing/wayland/layer_surface.h"
 
 #include <wayland-client.h>
 
@@ -35,13 +34,14 @@ const wl_keyboard_listener Seat::keyboardListener = {
     onKeymap, onKeyboardEnter, onKeyboardLeave, onKey, ignoredEvent, ignoredEvent,
 };
 const wl_pointer_listener Seat::pointerListener = {
-    onPointerEnter, onPointerLeave, ignoredEvent, onButton,     ignoredEvent,
-    ignoredEvent,   ignoredEvent,   ignoredEvent, ignoredEvent, ignoredEvent,
+    onPointerEnter, ignoredEvent, ignoredEvent, onButton,     ignoredEvent,
+    ignoredEvent,   ignoredEvent, ignoredEvent, ignoredEvent, ignoredEvent,
 };
 
-Seat::Seat(wl_registry* registry, std::uint32_t name, std::uint32_t version)
+Seat::Seat(wl_registry* registry, std::uint32_t name, std::uint32_t version, SeatNotes& notes)
     : registryName(name), seat(static_cast<wl_seat*>(wl_registry_bind(
-                              registry, name, &wl_seat_interface, std::min(version, kVersion)))) {
+                              registry, name, &wl_seat_interface, std::min(version, kVersion)))),
+      notes(notes) {
     wl_seat_add_listener(seat, &seatListener, this);
 }
 
@@ -83,7 +83,7 @@ void Seat::releaseKeyboard() {
         wl_keyboard_destroy(keyboard);
     }
     keyboard = nullptr;
-    keyboardFocus = nullptr;
+    notes.escapeHeld = false;
 }
 
 void Seat::releasePointer() {
@@ -93,7 +93,6 @@ void Seat::releasePointer() {
         wl_pointer_destroy(pointer);
     }
     pointer = nullptr;
-    pointerFocus = nullptr;
 }
 
 // Keys are told apart by their Linux input codes, which need no keymap.
@@ -101,51 +100,40 @@ void Seat::onKeymap(void*, wl_keyboard*, std::uint32_t, std::int32_t fd, std::ui
     close(fd);
 }
 
-void Seat::onKeyboardEnter(void* data, wl_keyboard*, std::uint32_t, wl_surface* surface,
-                           wl_array* keys) {
-    from(data)->keyboardFocus = surface;
-    if (LayerSurface* entered = LayerSurface::fromProxy(surface)) {
-        entered->setEscapeHeld(holdsEscape(keys));
-    }
+void Seat::onKeyboardEnter(void* data, wl_keyboard*, std::uint32_t, wl_surface*, wl_array* keys) {
+    from(data)->notes.escapeHeld = holdsEscape(keys);
 }
 
-void Seat::onKeyboardLeave(void* data, wl_keyboard*, std::uint32_t, wl_surface* surface) {
-    from(data)->keyboardFocus = nullptr;
-    if (LayerSurface* left = LayerSurface::fromProxy(surface)) {
-        left->setEscapeHeld(false);
-    }
+void Seat::onKeyboardLeave(void* data, wl_keyboard*, std::uint32_t, wl_surface*) {
+    from(data)->notes.escapeHeld = false;
 }
 
+// A release ends nothing: it follows a press that has already been noted, or one made before the
+// surface had the keyboard, which the windowing library drops on the other desktops too.
 void Seat::onKey(void* data, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t key,
                  std::uint32_t state) {
-    LayerSurface* focus = LayerSurface::fromProxy(from(data)->keyboardFocus);
-    if (focus == nullptr) {
-        return;
+    SeatNotes& notes = from(data)->notes;
+    bool pressed = state == WL_KEYBOARD_KEY_STATE_PRESSED;
+    if (pressed) {
+        notes.pressed = true;
     }
-    focus->noteInput();
     if (key == KEY_ESC) {
-        focus->setEscapeHeld(state == WL_KEYBOARD_KEY_STATE_PRESSED);
+        notes.escapeHeld = pressed;
     }
 }
 
 // The cursor is hidden over the saver's surfaces by setting none.
-void Seat::onPointerEnter(void* data, wl_pointer* pointer, std::uint32_t serial,
-                          wl_surface* surface, std::int32_t, std::int32_t) {
-    from(data)->pointerFocus = surface;
-    LayerSurface* entered = LayerSurface::fromProxy(surface);
-    if (entered != nullptr && entered->hidesCursor()) {
+void Seat::onPointerEnter(void* data, wl_pointer* pointer, std::uint32_t serial, wl_surface*,
+                          std::int32_t, std::int32_t) {
+    if (from(data)->notes.hideCursor) {
         wl_pointer_set_cursor(pointer, serial, nullptr, 0, 0);
     }
 }
 
-void Seat::onPointerLeave(void* data, wl_pointer*, std::uint32_t, wl_surface*) {
-    from(data)->pointerFocus = nullptr;
-}
-
 void Seat::onButton(void* data, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t,
-                    std::uint32_t) {
-    if (LayerSurface* focus = LayerSurface::fromProxy(from(data)->pointerFocus)) {
-        focus->noteInput();
+                    std::uint32_t state) {
+    if (state == WL_POINTER_BUTTON_STATE_PRESSED) {
+        from(data)->notes.pressed = true;
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windowing/wayland/seat_notes.h"
+
 #include <cstdint>
 
 struct wl_array;
@@ -14,13 +16,14 @@ struct wl_surface;
 
 namespace windowing {
 
-// One seat of the compositor: the keyboard and the pointer that reach the saver's surfaces. A key
-// or a button is noted on the surface that has the keyboard or the pointer, Escape held as the
-// keyboard enters it or later is noted too; motion and the wheel are not noted at all.
+// One seat of the compositor: the keyboard and the pointer that reach the saver's surfaces. The
+// compositor sends a client only the keys and buttons of its own surfaces, and the saver has no
+// others: a key or a button pressed is noted, as is Escape held as the keyboard enters a surface
+// or later; releases, motion and the wheel are not noted.
 class Seat {
   public:
-    // Binds the seat that the registry lists under name.
-    Seat(wl_registry* registry, std::uint32_t name, std::uint32_t version);
+    // Binds the seat that the registry lists under name; its events go to the registry's queue.
+    Seat(wl_registry* registry, std::uint32_t name, std::uint32_t version, SeatNotes& notes);
     ~Seat();
 
     Seat(const Seat&) = delete;
@@ -43,8 +46,6 @@ class Seat {
                       std::uint32_t key, std::uint32_t state);
     static void onPointerEnter(void* data, wl_pointer* pointer, std::uint32_t serial,
                                wl_surface* surface, std::int32_t x, std::int32_t y);
-    static void onPointerLeave(void* data, wl_pointer* pointer, std::uint32_t serial,
-                               wl_surface* surface);
     static void onButton(void* data, wl_pointer* pointer, std::uint32_t serial, std::uint32_t time,
                          std::uint32_t button, std::uint32_t state);
 
@@ -54,12 +55,9 @@ class Seat {
 
     std::uint32_t registryName;
     wl_seat* seat;
+    SeatNotes& notes;
     wl_keyboard* keyboard = nullptr;
     wl_pointer* pointer = nullptr;
-    // Where the keyboard and the pointer are; kept as the compositor names them, since the surface
-    // may be destroyed before the compositor says that they left it.
-    const wl_surface* keyboardFocus = nullptr;
-    const wl_surface* pointerFocus = nullptr;
 };
 
 } // namespace windowing
