@@ -14,7 +14,7 @@ enum class SaverMode : std::int32_t {
     Windowed = 4,
 };
 
-// The command line as the screen-saver machinery gave it.
+// The command line as the screen-saver machinery gave it, with the settings that apply.
 struct ScreensaverArgs {
     SaverMode mode = SaverMode::None;
     platform::NativeWindowHandle parent = 0;
