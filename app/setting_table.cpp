@@ -16,37 +16,40 @@ template <auto field> void store(Settings& settings, std::uint32_t value) {
 // from freezing the picture.
 const std::vector<SettingDeclaration>& settingTable() {
     static const std::vector<SettingDeclaration> table = {
-        {"fps",
-         SwitchLines::DaemonLines,
-         nullptr,
-         1,
-         0,
-         {0, 1},
-         {},
-         nullptr,
+        {"fps",                       // switchName
+         SwitchLines::DaemonLines,    // lines
+         nullptr,                     // valueName: a flag
+         1,                           // flagValue
+         0,                           // defaultValue
+         {0, 1},                      // accepted
+         SettingsFileOffer::Checkbox, // offeredAs
+         {},                          // slider
+         nullptr,                     // registryValue
          "on a daemon line: the frames per second and the share of the time\n"
          "spent drawing, bottom left, once a second",
          &store<&Settings::showFrameRate>},
-        {"delay",
-         SwitchLines::DaemonLines,
-         "<us>",
-         0,
-         0,
-         {0, 1000000},
-         {0, 100000, 30000},
-         nullptr,
+        {"delay",                   // switchName
+         SwitchLines::DaemonLines,  // lines
+         "<us>",                    // valueName
+         0,                         // flagValue
+         0,                         // defaultValue
+         {0, 1000000},              // accepted
+         SettingsFileOffer::Slider, // offeredAs
+         {0, 100000, 30000},        // slider
+         nullptr,                   // registryValue
          "on a daemon line: a pause of this many microseconds between frames;\n"
          "anything but a whole number means 0. Frames never come faster than\n"
          "the display refreshes, with or without it",
          &store<&Settings::frameDelay>},
-        {"main-monitor-only",
-         SwitchLines::EveryLine,
-         nullptr,
-         0,
-         1,
-         {0, 1},
-         {},
-         "FireOnEveryMonitor",
+        {"main-monitor-only",         // switchName
+         SwitchLines::EveryLine,      // lines
+         nullptr,                     // valueName: a flag
+         0,                           // flagValue
+         1,                           // defaultValue
+         {0, 1},                      // accepted
+         SettingsFileOffer::Checkbox, // offeredAs
+         {},                          // slider
+         "FireOnEveryMonitor",        // registryValue
          "on any line: the fire on the primary monitor only (on Wayland the\n"
          "first output), the others black; under --root or --window-id, black\n"
          "unless the window lies on the primary monitor",

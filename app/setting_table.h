@@ -21,8 +21,11 @@ struct WholeRange {
     std::uint32_t highest;
 };
 
-// How the daemon's settings file offers a whole number: a slider with these ends, set at start
-// until the user moves it.
+// How the daemon's settings file offers a setting to the user, if at all: a switch that starts
+// another mode of the program has no place there.
+enum class SettingsFileOffer { NotOffered, Checkbox, Slider };
+
+// The slider's ends, and where it stands until the user moves it.
 struct SettingsSlider {
     std::uint32_t low;
     std::uint32_t high;
@@ -43,6 +46,8 @@ struct SettingDeclaration {
     std::uint32_t defaultValue;
     // A whole number beyond the range counts as its nearer end.
     WholeRange accepted;
+    SettingsFileOffer offeredAs;
+    // Where it is offered as a slider.
     SettingsSlider slider;
     // The DWORD value under HKEY_CURRENT_USER\Software\Lumencrest\Emberveil that holds it on
     // Windows; nullptr where Windows has none.
