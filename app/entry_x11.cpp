@@ -11,14 +11,14 @@
 
 // X11 hosts pass the switches as separate arguments. A line that holds a switch of the X11
 // screen-saver daemon's conventions is read by them; any other line, joined with single spaces,
-// reads exactly like the Windows command line.
+// reads exactly like the Windows command line, with the settings that every line takes.
 int main(int argc, char** argv) {
     platform::endQuietlyFromOutside();
     std::vector<std::string> args(argv + 1, argv + argc);
     HackArgs hack = parseHackArgs(args, std::getenv("XSCREENSAVER_WINDOW"), platform::rootWindow);
     switch (hack.request) {
     case HackRequest::Help:
-        std::fputs(kUsageText, stdout);
+        std::fputs(usageText().c_str(), stdout);
         return 0;
     case HackRequest::Version:
         std::fputs(kVersionText, stdout);
@@ -35,5 +35,7 @@ int main(int argc, char** argv) {
         }
         commandLine += arg;
     }
-    return runStartup(commandLine.c_str(), nullptr, 0);
+    ScreensaverArgs* saver = parseScreensaverArgs(commandLine.c_str());
+    saver->settings = hack.saver.settings;
+    return runSaver(saver, nullptr, 0);
 }

@@ -7,25 +7,46 @@
 
 // What a command line in the X11 screen-saver daemon's conventions asks for.
 enum class HackRequest {
-    // The line holds none of the switches below, so it is read the Windows way.
+    // The line holds none of the daemon's switches, so it is read the Windows way.
     NotAHackLine,
     Help,
     Version,
     Run,
 };
 
+// What one switch of the daemon's line asks for.
+enum class HackAsk { Root, WindowId, Window, Help, Version };
+
+// A switch of the daemon's command-line grammar, declared once for the parser and --help. Unlike
+// a setting it says which kind of line this is and where the saver draws.
+struct HackSwitch {
+    // Without dashes; two dashes always name it, one where oneDashToo.
+    const char* name;
+    bool oneDashToo;
+    // Another spelling, such as "-h"; nullptr where none.
+    const char* shortForm;
+    HackAsk asks;
+    // How --help names the value that follows the switch; nullptr where none follows.
+    const char* valueName;
+    const char* help;
+};
+
+// Every switch of the daemon's grammar, in the order --help lists them.
+const std::vector<HackSwitch>& hackSwitches();
+
 struct HackArgs {
     HackRequest request = HackRequest::NotAHackLine;
+    // On a line that is no daemon line only the settings that every line reads are filled in.
     ScreensaverArgs saver;
 };
 
 // Reads the arguments (without the program name) by the conventions that display modes of the X11
-// screen-saver daemon follow: --root, --window-id <id> and --window, each with one or two dashes,
-// --help or -h, and --version. The last of the first three decides; help and version win over
-// them. On a line that holds one of the first three, --fps (or -fps) adds the frame rate and
-// --delay <microseconds> (or -delay) a pause between frames. Any other option is ignored.
-// screensaverWindow is the value of XSCREENSAVER_WINDOW, or nullptr when it is unset; empty counts
-// as unset. rootWindow is asked only when --root finds it unset.
+// screen-saver daemon follow: the switches of hackSwitches(), where the last of --root, --window-id
+// and --window decides and help and version win over them, and the settings of the setting table,
+// each on the lines it declares. Any other option is ignored. A setting's value is the next
+// argument unless that is one of the line's own switches; the window id is the next argument
+// whatever it is. screensaverWindow is the value of XSCREENSAVER_WINDOW, or nullptr when it is
+// unset; empty counts as unset. rootWindow is asked only when --root finds it unset.
 HackArgs parseHackArgs(const std::vector<std::string>& args, const char* screensaverWindow,
                        platform::NativeWindowHandle (*rootWindow)());
 

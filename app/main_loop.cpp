@@ -58,9 +58,10 @@ void runMainLoop(SaverApp& app) {
     const ScreensaverArgs& args = *app.args;
     Screens& screens = *app.screens;
     windowing::Desktop& desktop = *app.desktop;
-    FrameRateDisplay* frameRate =
-        args.showFrameRate ? new FrameRateDisplay([&desktop] { return desktop.time(); }) : nullptr;
-    FramePacer pacer(args.frameDelay);
+    FrameRateDisplay* frameRate = args.settings.showFrameRate
+                                      ? new FrameRateDisplay([&desktop] { return desktop.time(); })
+                                      : nullptr;
+    FramePacer pacer(args.settings.frameDelay / 1e6);
     bool keepRunning = true;
     bool drewLastPass = false;
     do {

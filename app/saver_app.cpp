@@ -6,25 +6,15 @@
 #include "platform/message_box.h"
 #include "platform/native_window.h"
 #include "platform/os_version.h"
-#include "platform/user_setting.h"
 #include "windowing/gl_window.h"
 #include "windowing/held_errors.h"
 #include "windowing/layer_shell.h"
 #include "windowing/library.h"
 #include "windowing/library_desktop.h"
 
-#include <cstdint>
 #include <cstdlib>
 
 namespace {
-
-// Users whose machines cannot afford a fire on every monitor turn the others black; a missing
-// setting means a fire on each.
-bool fireOnEveryMonitor() {
-    std::uint32_t value = 1;
-    platform::readUserSetting("FireOnEveryMonitor", &value);
-    return value != 0;
-}
 
 // The saver that covers the whole desktop on its own account, not a window that the X11 daemon
 // hands it.
@@ -43,6 +33,14 @@ windowing::WindowConduct conductFor(const ScreensaverArgs& args) {
     conduct.showIcon = !(args.hackConventions && args.mode == SaverMode::Preview);
     conduct.keepsFocus = coversDesktop(args);
     return conduct;
+}
+
+// Whether the middle of the window lies on the monitor.
+bool centredOn(const platform::ClientArea& window, const windowing::Monitor& monitor) {
+    int x = window.x + window.width / 2;
+    int y = window.y + window.height / 2;
+    return x >= monitor.x && x < monitor.x + monitor.width && y >= monitor.y &&
+           y < monitor.y + monitor.height;
 }
 
 // The preview's ordinary end, as the stop rule would have found it: no message, and the adopted
@@ -110,9 +108,8 @@ void SaverApp::computeWindowSize() {
     PixelSize primaryMode;
     int osVersion = osVersionNumber();
     if (args->mode == SaverMode::Preview) {
-        platform::ClientSize client;
-        parentReadAtStart = platform::readClientSize(args->parent, &client);
-        parentClient = {client.width, client.height};
+        parentReadAtStart = platform::readClientArea(args->parent, &parentArea);
+        parentClient = {parentArea.width, parentArea.height};
     } else if (osVersion >= 60) {
         primaryMode = {primaryModeSize(0), primaryModeSize(1)};
     }
@@ -132,7 +129,8 @@ void SaverApp::openWindow() {
         screens = new Screens(desktop, windowing::GlWindow::openFullScreen({}, startSize, conduct),
                               primaryRate());
     } else {
-        screens = new Screens(desktop, monitors, startSize, conduct, fireOnEveryMonitor());
+        screens =
+            new Screens(desktop, monitors, startSize, conduct, args->settings.fireOnEveryMonitor);
     }
     if (screens->empty()) {
         platform::failFatally("Failed to open window");
@@ -150,7 +148,17 @@ void SaverApp::adoptParent(const windowing::WindowConduct& conduct) {
         errors.forget();
         endPreview();
     }
-    screens = new Screens(desktop, window, primaryRate());
+    screens = new Screens(desktop, window, primaryRate(), parentShowsFire());
+}
+
+// The X11 daemon runs one saver per monitor, each in a window of its own: kept to the main
+// monitor, a saver whose window lies elsewhere draws black.
+bool SaverApp::parentShowsFire() const {
+    if (args->settings.fireOnEveryMonitor || !args->hackConventions || !parentReadAtStart ||
+        monitors.empty()) {
+        return true;
+    }
+    return centredOn(parentArea, monitors.front());
 }
 
 // The fixed GL state and the cursor are set with each window; what spans them is which one's

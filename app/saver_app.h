@@ -2,6 +2,7 @@
 
 #include "app/screens.h"
 #include "app/screensaver_args.h"
+#include "platform/native_window.h"
 #include "windowing/desktop.h"
 #include "windowing/monitor.h"
 #include "windowing/window_conduct.h"
@@ -32,6 +33,7 @@ class SaverApp {
     void computeWindowSize();
     void openWindow();
     void adoptParent(const windowing::WindowConduct& conduct);
+    bool parentShowsFire() const;
     void initGlState();
     // The primary monitor's refresh rate, which paces a screen that covers no monitor.
     int primaryRate() const;
@@ -40,8 +42,10 @@ class SaverApp {
     std::vector<windowing::Monitor> monitors;
     // The size the window opens at, from computeWindowSize.
     PixelSize startSize;
-    // Whether the preview's parent was a window whose size could be read at the start.
+    // Whether the preview's parent was a window whose area could be read at the start, and that
+    // area.
     bool parentReadAtStart = false;
+    platform::ClientArea parentArea;
     // Whether the desktop is a Wayland compositor's, covered with layer surfaces.
     bool onLayerShell = false;
 };

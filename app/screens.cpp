@@ -30,8 +30,9 @@ Screens::Screens(windowing::Desktop* desktop, const std::vector<windowing::Monit
     }
 }
 
-Screens::Screens(windowing::Desktop* desktop, windowing::Screen* only, int refreshRate)
-    : desktop(desktop) {
+Screens::Screens(windowing::Desktop* desktop, windowing::Screen* only, int refreshRate,
+                 bool showsFire)
+    : desktop(desktop), pacerShowsFire(showsFire) {
     if (only != nullptr) {
         windowing::Monitor unknown;
         unknown.refreshRate = refreshRate;
@@ -73,7 +74,7 @@ void Screens::drawFrame(float time) {
         screen.makeCurrent();
         PixelSize size = screen.drawingSize();
         FrameInput frame = frameInput(size.width, size.height, time);
-        if (&screen == &pacer() || fireOnEveryMonitor) {
+        if (&screen == &pacer() ? pacerShowsFire : fireOnEveryMonitor) {
             renderFrame(frame);
         } else {
             renderBlankFrame(frame);

@@ -17,9 +17,10 @@ class Screens {
     Screens(windowing::Desktop* desktop, const std::vector<windowing::Monitor>& monitors,
             PixelSize firstSize, const windowing::WindowConduct& conduct, bool fireOnEveryMonitor);
     // One screen of the desktop that follows no monitor (the preview, the daemon's window, a window
-    // on the desktop), whose display refreshes refreshRate times a second (0 where unknown). None
-    // when only is nullptr.
-    Screens(windowing::Desktop* desktop, windowing::Screen* only, int refreshRate);
+    // on the desktop), whose display refreshes refreshRate times a second (0 where unknown). It
+    // shows the fire where showsFire, and black otherwise. None when only is nullptr.
+    Screens(windowing::Desktop* desktop, windowing::Screen* only, int refreshRate,
+            bool showsFire = true);
 
     // Gives up every screen.
     ~Screens();
@@ -72,6 +73,7 @@ class Screens {
     bool followsMonitors = false;
     windowing::WindowConduct conduct;
     bool fireOnEveryMonitor = true;
+    bool pacerShowsFire = true;
     // The pacer first.
     std::vector<Covering> covered;
     // Monitors that a screen could not be opened on; the library said why once.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/settings.h"
 #include "platform/native_window.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@ enum class SaverMode : std::int32_t {
     Windowed = 4,
 };
 
-// The command line as the screen-saver machinery gave it.
+// The command line as the screen-saver machinery gave it, with the settings that apply.
 struct ScreensaverArgs {
     SaverMode mode = SaverMode::None;
     platform::NativeWindowHandle parent = 0;
@@ -22,10 +23,7 @@ struct ScreensaverArgs {
     // saver, the cursor and an adopted window's look stay as they are, and no single-instance
     // rule applies.
     bool hackConventions = false;
-    // The daemon's --fps: the frame rate and load drawn over the picture, bottom left.
-    bool showFrameRate = false;
-    // The daemon's --delay: the least pause between two frames, in seconds.
-    double frameDelay = 0.0;
+    Settings settings;
 };
 
 // Reads the switches "/p <handle>", "/s" and "/c" anywhere in the line; never fails.

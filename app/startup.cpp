@@ -10,10 +10,6 @@ bool acquireSingleInstance() {
     return platform::claimInstanceName(kSingleInstanceName);
 }
 
-int runStartup(const char* commandLine, platform::AppInstance instance, int showCommand) {
-    return runSaver(parseScreensaverArgs(commandLine), instance, showCommand);
-}
-
 int runSaver(ScreensaverArgs* args, platform::AppInstance instance, int showCommand) {
     SaverMode mode = args->mode;
     // The X11 daemon runs one saver per monitor at once.

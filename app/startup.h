@@ -9,10 +9,6 @@ constexpr const char* kSingleInstanceName = "Z_OVORIR_AVAVOZARIDI";
 // True when this process is the only holder of the single-instance name.
 bool acquireSingleInstance();
 
-// Everything the entry point does with its command line (without the program name). Returns the
-// process exit code, which is always 0.
-int runStartup(const char* commandLine, platform::AppInstance instance, int showCommand);
-
 // Start-up after the command line has been read, however it was read: the single-instance rule,
 // then the About window or the saver and its loop, which keeps the arguments. Returns the process
 // exit code, which is always 0.

@@ -1,39 +1,114 @@
 #include "app/usage_text.h"
 
+#include "app/hack_args.h"
+#include "app/setting_table.h"
 #include "product_info.h"
 
-const char kUsageText[] =
-    "Usage: emberveil [/s | /p <id> | /c]\n"
-    "       emberveil [--root | --window-id <id> | --window] [--fps] [--delay <us>]\n"
-    "       emberveil [--help | --version]\n"
-    "\n"
-    "Emberveil draws a burning fire.\n"
-    "\n"
-    "Screen-saver switches, as the Windows screen-saver machinery passes them:\n"
-    "  (none)            full screen, unless another saver started this way runs on the display\n"
-    "  /s                full screen on the primary monitor\n"
-    "  /p <id>           preview: draw into the X window with this decimal id\n"
-    "  /c                configure: the saver has no settings\n"
-    "Keys and mouse buttons end a saver started this way.\n"
-    "\n"
-    "X11 screen-saver daemon switches (all but --help and --version also with one dash):\n"
-    "  --root            draw into the window XSCREENSAVER_WINDOW names, or the root window\n"
-    "  --window-id <id>  draw into the window with this id, in decimal or 0x hex\n"
-    "  --window          an ordinary 1280x720 window; closing it ends the saver\n"
-    "  --fps             with one of the three above: the frames per second and the\n"
-    "                    share of the time spent drawing, bottom left, once a second\n"
-    "  --delay <us>      with one of the three above: a pause of this many microseconds\n"
-    "                    between frames; anything but a whole number means 0. Frames never\n"
-    "                    come faster than the display refreshes, with or without it\n"
-    "  --help, -h        print this text\n"
-    "  --version         print the version\n"
-    "A command line that holds any of these but --fps and --delay is read this way, and its\n"
-    "other options are ignored. The daemon owns input: keys and buttons do not end the saver,\n"
-    "SIGTERM does.\n"
-    "\n"
-    "Environment:\n"
-    "  XSCREENSAVER_WINDOW  the window --root draws into, in decimal or 0x hex; empty is unset\n"
-    "\n"
-    "Exit status: 0, however the saver ends.\n";
+namespace {
+
+constexpr std::size_t kHelpColumn = 20;
+constexpr std::size_t kLineWidth = 79;
+
+// "  NAME  HELP", the help in its column and on a line of its own where the name reaches it.
+std::string entry(const std::string& name, const std::string& help) {
+    std::string text = "  " + name;
+    text += text.size() + 2 > kHelpColumn ? "\n" + std::string(kHelpColumn, ' ')
+                                          : std::string(kHelpColumn - text.size(), ' ');
+    for (char c : help) {
+        text += c == '\n' ? "\n" + std::string(kHelpColumn, ' ') : std::string(1, c);
+    }
+    return text + "\n";
+}
+
+std::string spelled(const char* name, const char* valueName) {
+    return std::string("--") + name + (valueName != nullptr ? std::string(" ") + valueName : "");
+}
+
+// The usage line's words, broken before the line grows too wide.
+std::string usageLine(const std::string& start, const std::vector<std::string>& words) {
+    std::string text = start;
+    std::size_t lineStart = 0;
+    for (const std::string& word : words) {
+        if (text.size() - lineStart + 1 + word.size() > kLineWidth) {
+            lineStart = text.size() + 1;
+            text += "\n" + std::string(start.size() + 1, ' ') + word;
+        } else {
+            text += " " + word;
+        }
+    }
+    return text + "\n";
+}
+
+std::string usageLines() {
+    std::vector<std::string> windowsLine{"[/s | /p <id> | /c]"};
+    std::vector<std::string> daemonLine{"[--root | --window-id <id> | --window]"};
+    for (const SettingDeclaration& setting : settingTable()) {
+        std::string word = "[" + spelled(setting.switchName, setting.valueName) + "]";
+        if (setting.lines == SwitchLines::EveryLine) {
+            windowsLine.push_back(word);
+        }
+        if (setting.lines != SwitchLines::NoLine) {
+            daemonLine.push_back(word);
+        }
+    }
+    return usageLine("Usage: emberveil", windowsLine) + usageLine("       emberveil", daemonLine) +
+           "       emberveil [--help | --version]\n";
+}
+
+std::string daemonSwitches() {
+    std::string text = "X11 screen-saver daemon switches (all but --help and --version also with "
+                       "one dash):\n";
+    for (const HackSwitch& hackSwitch : hackSwitches()) {
+        std::string name = spelled(hackSwitch.name, hackSwitch.valueName);
+        if (hackSwitch.shortForm != nullptr) {
+            name += std::string(", ") + hackSwitch.shortForm;
+        }
+        text += entry(name, hackSwitch.help);
+    }
+    return text + "A command line that holds any of these is read this way, and its options\n"
+                  "other than these and the settings below are ignored. The daemon owns\n"
+                  "input: keys and buttons do not end the saver, SIGTERM does.\n";
+}
+
+std::string settings() {
+    std::string text = "Settings (also with one dash; a switch never counts as a value):\n";
+    for (const SettingDeclaration& setting : settingTable()) {
+        if (setting.lines == SwitchLines::NoLine) {
+            continue;
+        }
+        std::string help = setting.help;
+        if (setting.valueName != nullptr) {
+            help += "\n" + std::to_string(setting.accepted.lowest) + " to " +
+                    std::to_string(setting.accepted.highest) + " (beyond: the nearer end), " +
+                    std::to_string(setting.defaultValue) + " by default";
+        }
+        text += entry(spelled(setting.switchName, setting.valueName), help);
+    }
+    return text;
+}
+
+} // namespace
+
+std::string usageText() {
+    return usageLines() +
+           "\n"
+           "Emberveil draws a burning fire.\n"
+           "\n"
+           "Screen-saver switches, as the Windows screen-saver machinery passes them:\n" +
+           entry("(none)", "full screen, unless another saver started this way runs on the\n"
+                           "display") +
+           entry("/s", "full screen on every monitor (on Wayland, every output)") +
+           entry("/p <id>", "preview: draw into the X window with this decimal id") +
+           entry("/c", "configure: the About window; the settings are switches") +
+           "Keys and mouse buttons end a saver started this way.\n"
+           "\n" +
+           daemonSwitches() + "\n" + settings() +
+           "\n"
+           "Environment:\n"
+           "  XSCREENSAVER_WINDOW  the window --root draws into, in decimal or 0x hex; empty is "
+           "unset\n"
+           "\n"
+           "Exit status: 0, however the saver ends.\n";
+}
 
 const char kVersionText[] = EMBERVEIL_PRODUCT_NAME " " EMBERVEIL_VERSION_TEXT "\n";

@@ -12,13 +12,16 @@ HWND toHwnd(NativeWindowHandle window) {
 
 } // namespace
 
-bool readClientSize(NativeWindowHandle window, ClientSize* size) {
+bool readClientArea(NativeWindowHandle window, ClientArea* area) {
     RECT rect{};
-    if (!GetClientRect(toHwnd(window), &rect)) {
+    POINT origin{};
+    if (!GetClientRect(toHwnd(window), &rect) || !ClientToScreen(toHwnd(window), &origin)) {
         return false;
     }
-    size->width = rect.right - rect.left;
-    size->height = rect.bottom - rect.top;
+    area->x = origin.x;
+    area->y = origin.y;
+    area->width = rect.right - rect.left;
+    area->height = rect.bottom - rect.top;
     return true;
 }
 

@@ -24,13 +24,17 @@ bool readAttributes(NativeWindowHandle window, XWindowAttributes* attributes) {
 
 } // namespace
 
-bool readClientSize(NativeWindowHandle window, ClientSize* size) {
+// The attributes place a window within its parent only, and the daemon's windows may be nested.
+bool readClientArea(NativeWindowHandle window, ClientArea* area) {
     XWindowAttributes attributes{};
     if (!readAttributes(window, &attributes)) {
         return false;
     }
-    size->width = attributes.width;
-    size->height = attributes.height;
+    Window child = 0;
+    XTranslateCoordinates(displayConnection(), static_cast<Window>(window), attributes.root, 0, 0,
+                          &area->x, &area->y, &child);
+    area->width = attributes.width;
+    area->height = attributes.height;
     return true;
 }
 

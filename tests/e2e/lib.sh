@@ -94,6 +94,11 @@ monitor_geometry() {
     xrandr --listmonitors | awk -v name="$1" '$NF == name {print $3}' | sed -E 's#/[0-9]+##g'
 }
 
+# monitor_area NAME: prints "WIDTH HEIGHT X Y" of the monitor.
+monitor_area() {
+    monitor_geometry "$1" | sed -E 's/^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$/\1 \2 \3 \4/'
+}
+
 # use_display FIFO LOG: takes the display number the server wrote to FIFO, waits until it answers
 # and, under Wine, gives the test a fresh wineserver for it.
 use_display() {

@@ -9,11 +9,6 @@
 # saver running on the other, and with no monitor left the saver ends with exit code 0.
 source "$(dirname "$0")/lib.sh"
 
-# monitor_area NAME: prints "WIDTH HEIGHT X Y" of the monitor.
-monitor_area() {
-    monitor_geometry "$1" | sed -E 's/^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$/\1 \2 \3 \4/'
-}
-
 # expect_covered NAME FILE: no pixel of the desktop colour inside the monitor.
 expect_covered() {
     local width height x y desktop
@@ -155,20 +150,17 @@ switch_all_off() {
     stop_display
 }
 
-fire_on_both --right-of
-follow_the_desktop
-switch_off DUMMY1 DUMMY0
-switch_off DUMMY0 DUMMY1
-switch_all_off
-
-if [ "$EMBERVEIL_RUNNER" = wine ]; then
-    fire_on_both --left-of
-
-    # One fire only: the other monitor is black, yet covered and ending the saver on input.
+# main_monitor_only: one fire only, on the primary monitor; the other is black, yet covered and
+# ending the saver on input. Windows reads the user's setting, Linux a switch on the line.
+main_monitor_only() {
     start_monitors_display --right-of
-    wine reg add 'HKCU\Software\Lumencrest\Emberveil' /v FireOnEveryMonitor /t REG_DWORD /d 0 \
-        /f >/dev/null 2>&1 || fail "could not write the setting"
-    run_saver single /s
+    local setting=(--main-monitor-only) width height x y start brightness
+    if [ "$EMBERVEIL_RUNNER" = wine ]; then
+        setting=()
+        wine reg add 'HKCU\Software\Lumencrest\Emberveil' /v FireOnEveryMonitor /t REG_DWORD \
+            /d 0 /f >/dev/null 2>&1 || fail "could not write the setting"
+    fi
+    run_saver single /s "${setting[@]}"
     wait_for_fire 30 $(monitor_area DUMMY0)
     expect_one_window_per_monitor 15
     sleep 1
@@ -182,6 +174,20 @@ if [ "$EMBERVEIL_RUNNER" = wine ]; then
     xdotool mousemove $((x + width / 2)) $((y + height / 2)) click 1
     ended_within "$single_pid" 1000 "$start"
     [ "$EXIT_STATUS" -eq 0 ] || fail "a click on the black monitor gave exit code $EXIT_STATUS"
-    wine reg delete 'HKCU\Software\Lumencrest\Emberveil' /f >/dev/null 2>&1
+    if [ "$EMBERVEIL_RUNNER" = wine ]; then
+        wine reg delete 'HKCU\Software\Lumencrest\Emberveil' /f >/dev/null 2>&1
+    fi
+    stop_display
+}
+
+fire_on_both --right-of
+follow_the_desktop
+switch_off DUMMY1 DUMMY0
+switch_off DUMMY0 DUMMY1
+switch_all_off
+
+if [ "$EMBERVEIL_RUNNER" = wine ]; then
+    fire_on_both --left-of
 fi
+main_monitor_only
 log "ok"

@@ -6,8 +6,8 @@
 # key, but not a key that was already held as it started and is let go, unless that is Escape,
 # which ends it at once; a keyboard that appears mid-run has its first key end it. It inhibits no
 # idle, so a later timeout of the idle daemon still fires while it runs, and a program that was
-# full screen before it is full screen after it. The idle daemon starts it, and a second
-# switch-less saver of the same session ends at once.
+# full screen before it is full screen after it. The idle daemon starts it, kept to the first
+# output by --main-monitor-only, and a second switch-less saver of the same session ends at once.
 source "$(dirname "$0")/lib.sh"
 
 BACKGROUND="32,64,128"
@@ -201,11 +201,20 @@ wait_exit "$second_pid" 5
 in_session wtype -s 800 a
 expect_ended_by switchless "$(now_ms)"
 
-# The idle daemon starts the saver after 2 s; its timeout 3 s later fires while the saver runs.
+# The idle daemon starts the saver kept to the main monitor after 2 s: the first output shows the
+# fire, the others black. The daemon's timeout 3 s later fires while the saver runs.
+saver_line="$SAVER /s --main-monitor-only"
 start_client idle swayidle \
-    timeout 2 "$SAVER /s & echo \$! >$RUN/idle.pid; wait \$!; echo \$? >$RUN/idle.exit" \
+    timeout 2 "$saver_line & echo \$! >$RUN/idle.pid; wait \$!; echo \$? >$RUN/idle.exit" \
     timeout 5 "touch $RUN/later"
-wait_for_output_fire HEADLESS-2 30
+wait_for_output_fire HEADLESS-1 30
+sleep 1
+for output in HEADLESS-2 HEADLESS-3; do
+    black="$E2E_DIR/$output-black.png"
+    shoot "$output" "$black"
+    brightness=$(region_mean "$black" "$(identify -format '%wx%h' "$black")+0+0")
+    [ "$brightness" -eq 0 ] || fail "$output is not black under --main-monitor-only ($brightness)"
+done
 wait_until 10 "the idle daemon's later timeout did not fire while the saver ran" test -e "$RUN/later"
 [ ! -e "$RUN/idle.exit" ] || fail "the saver the idle daemon started has ended"
 E2E_PIDS+=("$(cat "$RUN/idle.pid")")

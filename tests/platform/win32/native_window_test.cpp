@@ -24,11 +24,13 @@ class NativeWindowTest : public ::testing::Test {
     HWND window = nullptr;
 };
 
-TEST_F(NativeWindowTest, ClientSizeOfAnotherProgramsWindow) {
-    platform::ClientSize size;
-    ASSERT_TRUE(platform::readClientSize(handle(), &size));
-    EXPECT_EQ(size.width, 152);
-    EXPECT_EQ(size.height, 112);
+TEST_F(NativeWindowTest, ClientAreaOfAnotherProgramsWindowOnTheScreen) {
+    platform::ClientArea area;
+    ASSERT_TRUE(platform::readClientArea(handle(), &area));
+    EXPECT_EQ(area.x, 10);
+    EXPECT_EQ(area.y, 10);
+    EXPECT_EQ(area.width, 152);
+    EXPECT_EQ(area.height, 112);
 }
 
 TEST_F(NativeWindowTest, EnabledUntilDisabled) {
@@ -39,10 +41,10 @@ TEST_F(NativeWindowTest, EnabledUntilDisabled) {
 
 TEST_F(NativeWindowTest, VanishedOrBogusWindowsReadAsGone) {
     DestroyWindow(window);
-    platform::ClientSize size;
-    EXPECT_FALSE(platform::readClientSize(handle(), &size));
+    platform::ClientArea area;
+    EXPECT_FALSE(platform::readClientArea(handle(), &area));
     EXPECT_FALSE(platform::isWindowEnabled(handle()));
-    EXPECT_FALSE(platform::readClientSize(0, &size));
+    EXPECT_FALSE(platform::readClientArea(0, &area));
 }
 
 } // namespace

@@ -29,11 +29,18 @@ class NativeWindowTest : public ::testing::Test {
     Window window = 0;
 };
 
-TEST_F(NativeWindowTest, ClientSizeOfAnotherProgramsWindow) {
-    platform::ClientSize size;
-    ASSERT_TRUE(platform::readClientSize(handle(), &size));
-    EXPECT_EQ(size.width, 152);
-    EXPECT_EQ(size.height, 112);
+// The daemon's windows may sit inside others: the place is the screen's, not the parent's.
+TEST_F(NativeWindowTest, ClientAreaOfAnotherProgramsWindowOnTheScreen) {
+    platform::ClientArea area;
+    ASSERT_TRUE(platform::readClientArea(handle(), &area));
+    EXPECT_EQ(area.width, 152);
+    EXPECT_EQ(area.height, 112);
+    Window child = XCreateSimpleWindow(display, window, 5, 7, 40, 30, 0, 0, 0);
+    XSync(display, False);
+    ASSERT_TRUE(platform::readClientArea(static_cast<platform::NativeWindowHandle>(child), &area));
+    EXPECT_EQ(area.x, 15);
+    EXPECT_EQ(area.y, 17);
+    EXPECT_EQ(area.width, 40);
 }
 
 TEST_F(NativeWindowTest, EnabledOnlyWhileMapped) {
@@ -49,10 +56,10 @@ TEST_F(NativeWindowTest, EnabledOnlyWhileMapped) {
 TEST_F(NativeWindowTest, VanishedOrBogusWindowsReadAsGoneWithoutEndingTheProcess) {
     XDestroyWindow(display, window);
     XSync(display, False);
-    platform::ClientSize size;
-    EXPECT_FALSE(platform::readClientSize(handle(), &size));
+    platform::ClientArea area;
+    EXPECT_FALSE(platform::readClientArea(handle(), &area));
     EXPECT_FALSE(platform::isWindowEnabled(handle()));
-    EXPECT_FALSE(platform::readClientSize(0, &size));
+    EXPECT_FALSE(platform::readClientArea(0, &area));
     EXPECT_FALSE(platform::isWindowEnabled(0x7fffffff));
 }
 
