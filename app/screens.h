@@ -71,8 +71,10 @@ class Screens {
     bool fireOnEveryMonitor = true;
     // The pacer first.
     std::vector<Covering> covered;
-    // Monitors that a screen could not be opened on; the library said why once.
-    std::vector<windowing::MonitorId> refused;
+    // Monitors that a screen could not be opened on, as they were then; the library said why once.
+    std::vector<windowing::Monitor> refused;
+    // The desktop's monitors as last read.
+    std::vector<windowing::Monitor> seen;
     double nextLook = 0.0;
     bool displaysOn = true;
     double nextPowerLook = 0.0;
