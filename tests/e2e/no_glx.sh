@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Without GLX no context can be made: the library's errors are shown with the caption "Error", then
 # "Failed to open window" with the caption "Debug", and the process still exits with code 0.
+# Natively, without an X server, the saver says first what is missing, and ends at once on a
+# Wayland compositor without layer shell.
 source "$(dirname "$0")/lib.sh"
 start_display -extension GLX
 
@@ -29,5 +31,25 @@ if [ "$EMBERVEIL_RUNNER" = native ]; then
     } >"$expected"
     diff "$expected" "$E2E_DIR/nodisplay.messages" >&2 ||
         fail "without a display the messages were not the start-up failure's (above)"
+
+    # A compositor without layer shell (weston, headless) and no X server: one line that says so.
+    # weston runs as nobody, as a session's compositor would not run as root.
+    RUN=$(mktemp -d)
+    trap 'stop_display; rm -rf "$RUN"' EXIT
+    as_user=()
+    if [ "$(id -u)" -eq 0 ]; then
+        chown 65534:65534 "$RUN"
+        as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+    "${as_user[@]}" env -i HOME="$RUN" XDG_RUNTIME_DIR="$RUN" PATH="$PATH" \
+        weston --backend=headless-backend.so --socket=wes-0 --use-pixman \
+        >"$E2E_DIR/weston.log" 2>&1 </dev/null &
+    E2E_PIDS+=("$!")
+    wait_until 10 "weston did not start: $(cat "$E2E_DIR/weston.log")" test -S "$RUN/wes-0"
+    DISPLAY= WAYLAND_DISPLAY="$RUN/wes-0" run_saver noshell /s
+    collect_messages noshell 30
+    [ "$EXIT_STATUS" -eq 0 ] || fail "on weston: exit code $EXIT_STATUS"
+    [ "$(cat "$E2E_DIR/noshell.messages")" = "Debug: The Wayland compositor offers no layer shell, and there is no X server to draw on" ] ||
+        fail "on weston the saver said: $(cat "$E2E_DIR/noshell.messages")"
 fi
 log "ok"
