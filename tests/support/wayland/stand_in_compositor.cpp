@@ -34,6 +34,7 @@ struct OutputMode {
 struct StandInCompositor::State {
     wl_display* display = wl_display_create();
     int wake = eventfd(0, EFD_CLOEXEC);
+    wl_event_source* wakeSource = nullptr;
     std::mutex mutex;
     std::vector<std::function<void()>> commands;
     bool stopping = false;
@@ -267,8 +268,8 @@ StandInCompositor::StandInCompositor(std::uint32_t layerShellVersion) : state(ne
     wl_global_create(served->display, &wl_compositor_interface, 4, served, bindCompositor);
     wl_global_create(served->display, &zwlr_layer_shell_v1_interface,
                      static_cast<int>(layerShellVersion), served, bindLayerShell);
-    wl_event_loop_add_fd(wl_display_get_event_loop(served->display), served->wake,
-                         WL_EVENT_READABLE, onWake, served);
+    served->wakeSource = wl_event_loop_add_fd(wl_display_get_event_loop(served->display),
+                                              served->wake, WL_EVENT_READABLE, onWake, served);
     thread = std::thread([served] {
         wl_event_loop* loop = wl_display_get_event_loop(served->display);
         while (!served->stopping) {
@@ -282,6 +283,7 @@ StandInCompositor::~StandInCompositor() {
     run([](State& served) { served.stopping = true; });
     thread.join();
     wl_display_destroy_clients(state->display);
+    wl_event_source_remove(state->wakeSource);
     wl_display_destroy(state->display);
     close(state->wake);
     unlink(socketPath.c_str());
