@@ -76,13 +76,18 @@ int SaverApp::primaryRate() const {
 
 // A Wayland compositor with layer shell is covered output by output without the windowing
 // library, which is never started then. Everything else goes through the library: on Wayland
-// without layer shell it reaches the compositor's X server.
+// without layer shell it reaches the compositor's X server, and without one there is nothing the
+// full-screen saver could draw on.
 void SaverApp::initWindowing() {
     if (coversDesktop(*args)) {
         desktop = windowing::openLayerShellDesktop();
         onLayerShell = desktop != nullptr;
         if (onLayerShell) {
             return;
+        }
+        if (!platform::displayServerAnswers() && windowing::waylandCompositorAnswers()) {
+            platform::failFatally("The Wayland compositor offers no layer shell, and there is no X "
+                                  "server to draw on");
         }
     }
     if (!platform::displayServerAnswers() && !windowing::waylandCompositorAnswers()) {

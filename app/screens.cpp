@@ -10,9 +10,33 @@ namespace {
 // fire, before anyone looks twice; seldom enough that asking the display server costs nothing.
 constexpr double kLookInterval = 1.0;
 
+// Displays that report a rate below this (Windows' "hardware default" is 0 or 1) have an
+// unknown one: pacing to it would show a still picture.
+constexpr int kLowestRefreshRate = 20;
+constexpr int kUnknownRefreshRate = 60;
+
 bool listed(const std::vector<windowing::Monitor>& monitors, windowing::MonitorId id) {
     return std::any_of(monitors.begin(), monitors.end(),
                        [id](const windowing::Monitor& monitor) { return monitor.id == id; });
+}
+
+bool listedAsIs(const std::vector<windowing::Monitor>& monitors, const windowing::Monitor& one) {
+    return std::any_of(monitors.begin(), monitors.end(), [&](const windowing::Monitor& monitor) {
+        return monitor.id == one.id && samePlaceAndMode(monitor, one);
+    });
+}
+
+bool sameMonitors(const std::vector<windowing::Monitor>& one,
+                  const std::vector<windowing::Monitor>& other) {
+    return std::equal(one.begin(), one.end(), other.begin(), other.end(),
+                      [](const windowing::Monitor& a, const windowing::Monitor& b) {
+                          return a.id == b.id && samePlaceAndMode(a, b);
+                      });
+}
+
+// A window on a monitor whose mode cannot be read would have no size.
+bool hasMode(const windowing::Monitor& monitor) {
+    return monitor.width > 0 && monitor.height > 0;
 }
 
 } // namespace
@@ -21,12 +45,14 @@ Screens::Screens(windowing::Desktop* desktop, const std::vector<windowing::Monit
                  PixelSize firstSize, const windowing::WindowConduct& conduct,
                  bool fireOnEveryMonitor)
     : desktop(desktop), followsMonitors(true), conduct(conduct),
-      fireOnEveryMonitor(fireOnEveryMonitor) {
+      fireOnEveryMonitor(fireOnEveryMonitor), seen(monitors) {
     if (monitors.empty() || !open(monitors.front(), firstSize)) {
         return;
     }
     for (auto monitor = monitors.begin() + 1; monitor != monitors.end(); ++monitor) {
-        open(*monitor, {monitor->width, monitor->height});
+        if (hasMode(*monitor)) {
+            open(*monitor, {monitor->width, monitor->height});
+        }
     }
 }
 
@@ -46,7 +72,7 @@ Screens::~Screens() {
 
 double Screens::refreshPeriod() const {
     int rate = covered.empty() ? 0 : covered.front().monitor.refreshRate;
-    return 1.0 / (rate > 0 ? rate : 60);
+    return 1.0 / (rate >= kLowestRefreshRate ? rate : kUnknownRefreshRate);
 }
 
 // The pacer is set last, which leaves it current.
@@ -132,7 +158,7 @@ bool Screens::open(const windowing::Monitor& monitor, PixelSize size) {
     windowing::Screen* first = covered.empty() ? nullptr : covered.front().screen;
     windowing::Screen* screen = desktop->cover(monitor, size, conduct, first);
     if (screen == nullptr) {
-        refused.push_back(monitor.id);
+        refused.push_back(monitor);
         return false;
     }
     covered.push_back({screen, monitor});
@@ -145,21 +171,31 @@ bool Screens::dropLost() {
     return dropWhere([](const Covering& covering) { return covering.screen->monitor() == 0; });
 }
 
-// A monitor whose mode cannot be read is left as it is until it can.
+// A monitor whose mode cannot be read is left as it is until it can, and one refused is tried
+// again once its place or mode changes. Whenever anything about the monitors changed, every screen
+// is placed again: where one monitor goes, the display server may shift the others while the
+// desktop's own coordinates of them stay (Wine, with a monitor left of the primary switched off).
 bool Screens::match(const std::vector<windowing::Monitor>& monitors) {
     bool changed =
         dropWhere([&](const Covering& covering) { return !listed(monitors, covering.monitor.id); });
+    refused.erase(
+        std::remove_if(refused.begin(), refused.end(),
+                       [&](const windowing::Monitor& each) { return !listedAsIs(monitors, each); }),
+        refused.end());
+    bool moved = !sameMonitors(monitors, seen);
+    seen = monitors;
     for (const windowing::Monitor& monitor : monitors) {
-        if (monitor.width <= 0 || monitor.height <= 0) {
+        if (!hasMode(monitor)) {
             continue;
         }
         auto covering = std::find_if(covered.begin(), covered.end(), [&](const Covering& each) {
             return each.monitor.id == monitor.id;
         });
         if (covering == covered.end()) {
-            bool tried = std::find(refused.begin(), refused.end(), monitor.id) != refused.end();
-            changed = (!tried && open(monitor, {monitor.width, monitor.height})) || changed;
-        } else if (!samePlaceAndMode(covering->monitor, monitor)) {
+            changed =
+                (!listed(refused, monitor.id) && open(monitor, {monitor.width, monitor.height})) ||
+                changed;
+        } else if (moved) {
             covering->screen->cover(monitor);
             covering->monitor = monitor;
         }

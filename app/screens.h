@@ -12,8 +12,9 @@
 class Screens {
   public:
     // The full-screen saver: a screen on each of the monitors, the first (the primary) drawing at
-    // firstSize and every other at its own mode. The first shows the fire; the others show it too
-    // where fireOnEveryMonitor, and black otherwise.
+    // firstSize and every other at its own mode; one whose mode cannot be read yet gets its screen
+    // once it can. The first shows the fire; the others show it too where fireOnEveryMonitor, and
+    // black otherwise.
     Screens(windowing::Desktop* desktop, const std::vector<windowing::Monitor>& monitors,
             PixelSize firstSize, const windowing::WindowConduct& conduct, bool fireOnEveryMonitor);
     // One screen of the desktop that follows no monitor (the preview, the daemon's window, a window
@@ -32,7 +33,7 @@ class Screens {
     std::size_t size() const { return covered.size(); }
     // The screen whose presents wait for the display; frame-wide drawing goes on it.
     windowing::Screen& pacer() const { return *covered.front().screen; }
-    // Seconds between two refreshes of the pacer's display, 60 Hz where unknown.
+    // Seconds between two refreshes of the pacer's display, 60 Hz where unknown or implausibly low.
     double refreshPeriod() const;
 
     // Has the pacer's presents wait for the display, and no other screen's, and gives the pacer the
@@ -76,8 +77,10 @@ class Screens {
     bool pacerShowsFire = true;
     // The pacer first.
     std::vector<Covering> covered;
-    // Monitors that a screen could not be opened on; the library said why once.
-    std::vector<windowing::MonitorId> refused;
+    // Monitors that a screen could not be opened on, as they were then; the library said why once.
+    std::vector<windowing::Monitor> refused;
+    // The desktop's monitors as last read.
+    std::vector<windowing::Monitor> seen;
     double nextLook = 0.0;
     bool displaysOn = true;
     double nextPowerLook = 0.0;

@@ -1,8 +1,9 @@
-# Wayland client code generated at build time by wayland-scanner: the core protocol from Debian's
+# Wayland code generated at build time by wayland-scanner: the core protocol from Debian's
 # libwayland-dev, xdg-shell from wayland-protocols, and the wlroots protocols, which no binary
 # package carries, from the wlroots source package that scripts/setup.sh unpacks into .deps/.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(WAYLAND_CLIENT REQUIRED IMPORTED_TARGET GLOBAL wayland-client wayland-egl)
+pkg_check_modules(WAYLAND_SERVER REQUIRED IMPORTED_TARGET GLOBAL wayland-server)
 pkg_get_variable(WAYLAND_SCANNER wayland-scanner wayland_scanner)
 pkg_get_variable(WAYLAND_PROTOCOLS_DIR wayland-protocols pkgdatadir)
 if(NOT WAYLAND_SCANNER OR NOT WAYLAND_PROTOCOLS_DIR)
@@ -16,7 +17,8 @@ endif()
 
 # emberveil_wayland_protocols(<target> <xml>...)
 #
-# A static library of the protocols' client code; its users include "<name>-client-protocol.h".
+# A static library of the protocols' code; its users include "<name>-client-protocol.h", or
+# "<name>-server-protocol.h" for the tests' stand-in compositor.
 function(emberveil_wayland_protocols target)
     set(out "${CMAKE_CURRENT_BINARY_DIR}/${target}")
     file(MAKE_DIRECTORY "${out}")
@@ -24,12 +26,15 @@ function(emberveil_wayland_protocols target)
     foreach(xml IN LISTS ARGN)
         get_filename_component(name "${xml}" NAME_WE)
         add_custom_command(
-            OUTPUT "${out}/${name}-client-protocol.h" "${out}/${name}-protocol.c"
+            OUTPUT "${out}/${name}-client-protocol.h" "${out}/${name}-server-protocol.h"
+                   "${out}/${name}-protocol.c"
             COMMAND "${WAYLAND_SCANNER}" client-header "${xml}" "${out}/${name}-client-protocol.h"
+            COMMAND "${WAYLAND_SCANNER}" server-header "${xml}" "${out}/${name}-server-protocol.h"
             COMMAND "${WAYLAND_SCANNER}" private-code "${xml}" "${out}/${name}-protocol.c"
             DEPENDS "${xml}"
             VERBATIM)
-        list(APPEND sources "${out}/${name}-client-protocol.h" "${out}/${name}-protocol.c")
+        list(APPEND sources "${out}/${name}-client-protocol.h" "${out}/${name}-server-protocol.h"
+             "${out}/${name}-protocol.c")
     endforeach()
     add_library(${target} STATIC ${sources})
     target_include_directories(${target} SYSTEM PUBLIC "${out}")

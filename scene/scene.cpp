@@ -25,6 +25,18 @@ void storeViewportSize(const FrameInput& frame) {
                                     static_cast<float>(frame.windowHeight));
 }
 
+// Every screen's GL context shares the fire's program, and with it the uniform values the program
+// keeps. A driver may take a value equal to the kept one for no change and leave a context drawing
+// with the values it uploaded itself last, when another context has just kept the same ones (Mesa,
+// Windows' one context per monitor, two monitors of one mode: a still fire laid out for a size
+// gone). A time no frame has is kept first, so that each draw's own values are a change.
+void keepNoTime() {
+    if (GLFWProgram* program = registry->findProgram(kBackgroundProgram)) {
+        program->use();
+        glUniform1f(program->getUniformLocation("iTime"), -1.0f);
+    }
+}
+
 } // namespace
 
 void setUpScene() {
@@ -51,6 +63,7 @@ void renderFrame(const FrameInput& frame) {
     // projection; both read the same frame, so the repeat changes nothing.
     storeViewportSize(frame);
     glViewport(0, 0, frame.windowWidth, frame.windowHeight);
+    keepNoTime();
     sky->draw(0);
 }
 

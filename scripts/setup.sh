@@ -21,7 +21,7 @@ packages=(
     xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick icoutils mesa-utils libgl1-mesa-dri
     xserver-xorg-core xserver-xorg-video-dummy
     xscreensaver i3lock
-    sway xwayland grim swayidle wtype wayland-utils foot
+    sway xwayland grim swayidle wtype wayland-utils foot weston
     g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 nsis
     lintian libxml2-utils binutils
 )

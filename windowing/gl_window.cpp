@@ -110,15 +110,22 @@ GlWindow::GlWindow(GLFWwindow* window, PixelSize size, const WindowConduct& cond
     openWindows.push_back(this);
 }
 
+// A lender hidden when its own screen went is destroyed with the last window that drew with its
+// context.
 GlWindow::~GlWindow() {
     openWindows.erase(std::remove(openWindows.begin(), openWindows.end(), this), openWindows.end());
     glfwSetWindowUserPointer(window, nullptr);
-    bool lent = std::any_of(openWindows.begin(), openWindows.end(),
-                            [this](const GlWindow* open) { return open->lender == window; });
-    if (lent) {
+    auto lends = [](GLFWwindow* candidate) {
+        return std::any_of(openWindows.begin(), openWindows.end(),
+                           [candidate](const GlWindow* open) { return open->lender == candidate; });
+    };
+    if (lends(window)) {
         glfwHideWindow(window);
     } else {
         glfwDestroyWindow(window);
+    }
+    if (lender != nullptr && from(lender) == nullptr && !lends(lender)) {
+        glfwDestroyWindow(lender);
     }
 }
 

@@ -34,7 +34,8 @@ class GlWindow : public Screen {
     // The open functions give nullptr, after the library has reported why, when they fail.
 
     // Destroys the window, or hands an adopted one back to its owner. A window whose context others
-    // still draw with is only hidden, so that their drawing goes on.
+    // still draw with is only hidden, so that their drawing goes on, and destroyed with the last
+    // of them.
     ~GlWindow() override;
 
     GlWindow(const GlWindow&) = delete;

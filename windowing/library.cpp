@@ -9,6 +9,8 @@ namespace windowing {
 
 namespace {
 
+bool started = false;
+
 void onGlfwError(int, const char* description) {
     platform::showMessageBox(description, "Error", platform::MessageIcon::Information);
 }
@@ -20,11 +22,17 @@ void showLibraryErrors() {
 }
 
 bool startLibrary() {
-    return glfwInit() == GLFW_TRUE;
+    started = glfwInit() == GLFW_TRUE;
+    return started;
 }
 
 void stopLibrary() {
     glfwTerminate();
+    started = false;
+}
+
+bool libraryStarted() {
+    return started;
 }
 
 double libraryTime() {

@@ -15,6 +15,9 @@ bool startLibrary();
 // Ends the library: destroys the windows it made and hands adopted ones back to their owners.
 void stopLibrary();
 
+// Whether the library has been started and not stopped since.
+bool libraryStarted();
+
 // Seconds since the library started.
 double libraryTime();
 

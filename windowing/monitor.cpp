@@ -1,6 +1,7 @@
 #include "windowing/monitor.h"
 
 #include "windowing/glfw_poll_monitors.h"
+#include "windowing/library.h"
 #include "windowing/monitor_area.h"
 
 namespace windowing {
@@ -20,8 +21,12 @@ Monitor describe(GLFWmonitor* handle) {
 
 } // namespace
 
+// A library that could not start has no list to read again: asking would only add one more
+// not-initialised error to those of the calls the saver needs.
 std::vector<Monitor> allMonitors() {
-    glfwPollMonitors();
+    if (libraryStarted()) {
+        glfwPollMonitors();
+    }
     int count = 0;
     GLFWmonitor** handles = glfwGetMonitors(&count);
     std::vector<Monitor> monitors;

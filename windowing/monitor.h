@@ -25,8 +25,8 @@ inline bool samePlaceAndMode(const Monitor& one, const Monitor& other) {
            one.height == other.height && one.refreshRate == other.refreshRate;
 }
 
-// Every monitor the windowing library knows of now, the primary first. The library reads the
-// list again first, for systems that change their monitors without telling it.
+// Every monitor the windowing library knows of now, the primary first. A library that runs reads
+// the list again first, for systems that change their monitors without telling it.
 std::vector<Monitor> allMonitors();
 
 } // namespace windowing

@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # The full-screen saver covers the screen with its icon on the window, ignores pointer motion and
 # the wheel, and ends with exit code 0 on a key press, Escape held over several frames, a mouse
-# click or another program taking the keyboard focus. Natively a screen locker still locks over
-# it; while the X server reports its monitors switched off, the saver draws nothing and uses next
-# to no processor time, draws again soon after they come back, and still ends on a key.
+# click or another program taking the keyboard focus. Natively the first X server has no RandR, as
+# some remote servers: the one monitor keeps one window for good, and a key still ends the saver
+# within a second; a screen locker still locks over the saver; while the X server reports its
+# monitors switched off, the saver draws nothing and uses next to no processor time, draws again
+# soon after they come back (power saving disabled counts as on, whatever level the server
+# reports), and still ends on a key.
 source "$(dirname "$0")/lib.sh"
-start_display
+if [ "$EMBERVEIL_RUNNER" = native ]; then
+    start_display -extension RANDR
+else
+    start_display
+fi
 
 run_saver keyed /s
 wait_for_window Emberveil
@@ -17,12 +24,17 @@ xdotool mousemove 10 10
 sleep 0.3
 xdotool mousemove 700 500 mousemove 300 200
 xdotool click 4 click 5 click 4
-sleep 1
+# The saver has looked at the monitors a few times by now.
+sleep 3
 running "$keyed_pid" || fail "pointer motion or the wheel ended the saver"
+[ "$(count_windows Emberveil)" -eq 1 ] || fail "$(count_windows Emberveil) windows for one monitor"
 
+start=$(now_ms)
 xdotool key a
-wait_exit "$keyed_pid" 10
+ended_within "$keyed_pid" 1000 "$start"
 [ "$EXIT_STATUS" -eq 0 ] || fail "a key press gave exit code $EXIT_STATUS"
+stop_display
+start_display
 
 run_saver escaped /s
 wait_for_window Emberveil
@@ -99,7 +111,8 @@ if [ "$EMBERVEIL_RUNNER" = native ]; then
     [ "$ticks" -le 4 ] || fail "the saver works on with the monitors off: $ticks/100 s in 2 s"
     same_picture "$E2E_DIR/dark.ppm" "$E2E_DIR/dark-later.ppm" ||
         fail "frames were drawn with the monitors off"
-    echo on >"$power"
+    # Power saving switched off brings the monitors back, whatever level the server still reports.
+    echo off disabled >"$power"
     start=$(now_ms)
     until screenshot "$E2E_DIR/lit.ppm" && ! same_picture "$E2E_DIR/dark.ppm" "$E2E_DIR/lit.ppm"; do
         [ $(($(now_ms) - start)) -le 2500 ] || fail "no frame 2.5 s after the monitors came back"

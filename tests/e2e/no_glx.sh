@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Without GLX no context can be made: the library's errors are shown with the caption "Error", then
 # "Failed to open window" with the caption "Debug", and the process still exits with code 0.
+# Natively, without an X server, the saver says first what is missing, and ends at once on a
+# Wayland compositor without layer shell.
 source "$(dirname "$0")/lib.sh"
 start_display -extension GLX
 
@@ -11,20 +13,43 @@ collect_messages saver 60
 expect_window_failure saver
 
 # Natively, with neither a Wayland compositor nor an X server to reach, the saver says so first;
-# then the library cannot even start, every later library call reports that it is not
-# initialised, and the window failure still ends the run.
+# then the library cannot even start, and each library call the saver still makes reports that it
+# is not initialised, one box each: the one read of the monitors, the window's hints (the defaults
+# and the saver's five) and the window itself. The window failure ends the run.
 if [ "$EMBERVEIL_RUNNER" = native ]; then
     DISPLAY=:bogus WAYLAND_DISPLAY=emberveil-no-compositor XDG_RUNTIME_DIR="$E2E_DIR" \
         run_saver nodisplay /s
     collect_messages nodisplay 30
     [ "$EXIT_STATUS" -eq 0 ] || fail "without a display: exit code $EXIT_STATUS"
-    messages="$E2E_DIR/nodisplay.messages"
-    [ "$(head -n 1 "$messages")" = "Debug: No Wayland compositor and no X server to draw on" ] ||
-        fail "the first message did not say that there is no display: $(cat "$messages")"
-    grep -q '^Debug: Failed to initialize GLFW$' "$messages" || fail "no start-up failure: $(cat "$messages")"
-    grep -q '^Error: The GLFW library is not initialized$' "$messages" ||
-        fail "later calls did not report the library as not initialised: $(cat "$messages")"
-    [ "$(tail -n 1 "$messages")" = "Debug: Failed to open window" ] ||
-        fail "the last message was not the window failure: $(cat "$messages")"
+    expected="$E2E_DIR/nodisplay.expected"
+    {
+        echo "Debug: No Wayland compositor and no X server to draw on"
+        echo "Error: X11: Failed to open display :bogus"
+        echo "Debug: Failed to initialize GLFW"
+        for _ in 1 2 3 4 5 6 7 8; do echo "Error: The GLFW library is not initialized"; done
+        echo "Debug: Failed to open window"
+    } >"$expected"
+    diff "$expected" "$E2E_DIR/nodisplay.messages" >&2 ||
+        fail "without a display the messages were not the start-up failure's (above)"
+
+    # A compositor without layer shell (weston, headless) and no X server: one line that says so.
+    # weston runs as nobody, as a session's compositor would not run as root.
+    RUN=$(mktemp -d)
+    trap 'stop_display; rm -rf "$RUN"' EXIT
+    as_user=()
+    if [ "$(id -u)" -eq 0 ]; then
+        chown 65534:65534 "$RUN"
+        as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+    "${as_user[@]}" env -i HOME="$RUN" XDG_RUNTIME_DIR="$RUN" PATH="$PATH" \
+        weston --backend=headless-backend.so --socket=wes-0 --use-pixman \
+        >"$E2E_DIR/weston.log" 2>&1 </dev/null &
+    E2E_PIDS+=("$!")
+    wait_until 10 "weston did not start: $(cat "$E2E_DIR/weston.log")" test -S "$RUN/wes-0"
+    DISPLAY= WAYLAND_DISPLAY="$RUN/wes-0" run_saver noshell /s
+    collect_messages noshell 30
+    [ "$EXIT_STATUS" -eq 0 ] || fail "on weston: exit code $EXIT_STATUS"
+    [ "$(cat "$E2E_DIR/noshell.messages")" = "Debug: The Wayland compositor offers no layer shell, and there is no X server to draw on" ] ||
+        fail "on weston the saver said: $(cat "$E2E_DIR/noshell.messages")"
 fi
 log "ok"

@@ -17,11 +17,21 @@ namespace {
 
 // Buffer scale came with version 3 of the compositor.
 constexpr std::uint32_t kCompositorVersion = 3;
-// The first version of layer shell has everything the saver asks of it.
-constexpr std::uint32_t kLayerShellVersion = 1;
+// The first version of layer shell has everything the saver asks of it; the third adds the request
+// that destroys it on the compositor's side too.
+constexpr std::uint32_t kLayerShellVersion = 3;
 
 LayerShellDesktop* from(void* data) {
     return static_cast<LayerShellDesktop*>(data);
+}
+
+// Before version 3 the compositor's side has no destroy request: only the proxy goes.
+void destroyLayerShell(zwlr_layer_shell_v1* layerShell) {
+    if (zwlr_layer_shell_v1_get_version(layerShell) >= ZWLR_LAYER_SHELL_V1_DESTROY_SINCE_VERSION) {
+        zwlr_layer_shell_v1_destroy(layerShell);
+    } else {
+        wl_proxy_destroy(reinterpret_cast<wl_proxy*>(layerShell));
+    }
 }
 
 template <typename Proxy>
@@ -59,7 +69,7 @@ LayerShellDesktop::~LayerShellDesktop() {
     outputs.clear();
     egl.reset();
     if (shell.layerShell != nullptr) {
-        zwlr_layer_shell_v1_destroy(shell.layerShell);
+        destroyLayerShell(shell.layerShell);
     }
     if (shell.compositor != nullptr) {
         wl_compositor_destroy(shell.compositor);
@@ -183,7 +193,7 @@ void LayerShellDesktop::onGlobal(void* data, wl_registry* registry, std::uint32_
             bind<wl_compositor>(registry, name, wl_compositor_interface, kCompositorVersion);
     } else if (std::strcmp(interface, zwlr_layer_shell_v1_interface.name) == 0) {
         desktop->shell.layerShell = bind<zwlr_layer_shell_v1>(
-            registry, name, zwlr_layer_shell_v1_interface, kLayerShellVersion);
+            registry, name, zwlr_layer_shell_v1_interface, std::min(version, kLayerShellVersion));
     } else if (std::strcmp(interface, wl_output_interface.name) == 0) {
         desktop->addOutput(registry, name, version);
     } else if (std::strcmp(interface, wl_seat_interface.name) == 0) {
