@@ -6,6 +6,8 @@
 # repository's scripts/), EMBERVEIL_MESSAGE_READER and EMBERVEIL_WINDOW_READER (Windows only: the
 # programs that read and dismiss message boxes and read other programs' windows),
 # EMBERVEIL_VIRTUAL_POINTER (native only: moves and clicks a Wayland compositor's pointer),
+# EMBERVEIL_SESSION_MANAGER and EMBERVEIL_REMOTE_INPUT (native only: a stand-in for GNOME's
+# session manager, and a keyboard and pointer of GNOME's compositor),
 # EMBERVEIL_ARTIFACTS (where screenshots and logs go), EMBERVEIL_E2E_NAME (the test's name, which
 # names its folder of artifacts), EMBERVEIL_DPMS_STAND_IN (natively: the library that answers the
 # X server's monitor power state from a file).
@@ -238,8 +240,10 @@ window_geometry() {
 
 screen_size() { xdpyinfo | awk '/dimensions:/ {print $2; exit}'; }
 
-# screenshot FILE: the whole X screen; a .ppm file is written several times faster than a .png.
-screenshot() { import -window root "$1"; }
+# screenshot FILE: the whole X screen, or the window E2E_SHOT_WINDOW names where the X server
+# keeps no picture of its screen (XWayland); a .ppm file is written several times faster than a
+# .png.
+screenshot() { import -window "${E2E_SHOT_WINDOW:-root}" "$1"; }
 
 # region_mean FILE GEOMETRY: prints the mean brightness (0-255) of a region such as 100x50+10+10.
 region_mean() {
