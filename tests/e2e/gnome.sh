@@ -11,20 +11,10 @@ source "$(dirname "$0")/lib.sh"
 
 DELAY=3
 
-# mutter runs as nobody where the test runs as root, in a runtime folder of its own that holds
-# copies of the programs, which nobody may not reach where they were built.
-RUN=$(mktemp -d)
-as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-    chown 65534:65534 "$RUN"
-    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-fi
-cp "$EMBERVEIL_SAVER" "$EMBERVEIL_SESSION_MANAGER" "$EMBERVEIL_REMOTE_INPUT" "$RUN/"
+make_runtime_folder "$EMBERVEIL_SAVER" "$EMBERVEIL_SESSION_MANAGER" "$EMBERVEIL_REMOTE_INPUT"
 SAVER="$RUN/$(basename "$EMBERVEIL_SAVER")"
 SESSION_MANAGER="$RUN/$(basename "$EMBERVEIL_SESSION_MANAGER")"
 INPUT="$RUN/$(basename "$EMBERVEIL_REMOTE_INPUT")"
-# The command line in front of every client: its user and the session's environment.
-SESSION=()
 BUS_PID=
 MUTTER_PID=
 
@@ -36,19 +26,6 @@ stop_session() {
     rm -rf "$RUN"
 }
 trap stop_session EXIT
-
-# in_session COMMAND...: runs a client of the session.
-in_session() { "${SESSION[@]}" "$@"; }
-
-# start_client NAME COMMAND...: starts a client in the background, as run_program does; the
-# programs in front of it exec it, so that its pid is the one kept.
-start_client() {
-    local name=$1
-    shift
-    "${SESSION[@]}" "$@" >"$E2E_DIR/$name.out" 2>"$E2E_DIR/$name.err" </dev/null &
-    E2E_PIDS+=("$!")
-    printf -v "${name}_pid" '%s' "$!"
-}
 
 # start_mutter: GNOME's compositor on a session bus of its own. Its first client hands the
 # session's environment to the test and stays until mutter ends.

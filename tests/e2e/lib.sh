@@ -120,6 +120,37 @@ use_display() {
     fi
 }
 
+# make_runtime_folder PROGRAM...: a compositor and its clients (sway refuses root) run as nobody
+# where the test runs as root, in a runtime folder RUN of their own that holds copies of the
+# programs, which nobody may not reach where they were built. Sets as_user, the command line in
+# front of whatever runs as that user.
+make_runtime_folder() {
+    RUN=$(mktemp -d)
+    as_user=()
+    if [ "$(id -u)" -eq 0 ]; then
+        chown 65534:65534 "$RUN"
+        as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+    cp "$@" "$RUN/"
+}
+
+# The command line in front of every client of a compositor: its user and its environment, the
+# compositor's only.
+SESSION=()
+
+# in_session COMMAND...: runs a client of the compositor.
+in_session() { "${SESSION[@]}" "$@"; }
+
+# start_client NAME COMMAND...: starts a client of the compositor in the background, as
+# run_program does; the programs in front of it exec it, so that its pid is the one kept.
+start_client() {
+    local name=$1
+    shift
+    "${SESSION[@]}" "$@" >"$E2E_DIR/$name.out" 2>"$E2E_DIR/$name.err" </dev/null &
+    E2E_PIDS+=("$!")
+    printf -v "${name}_pid" '%s' "$!"
+}
+
 # run_program NAME PROGRAM [ARGUMENTS...]: starts a program of this build in the background. Its
 # output lands in $E2E_DIR/NAME.out and NAME.err; its pid in the variable NAME_pid.
 run_program() {
