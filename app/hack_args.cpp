@@ -79,6 +79,7 @@ struct GivenSetting {
 struct HackSwitches {
     bool help = false;
     bool version = false;
+    bool watchIdle = false;
     // The last of --root, --window-id and --window; nullptr where none.
     const HackSwitch* target = nullptr;
     platform::NativeWindowHandle windowId = 0;
@@ -91,6 +92,8 @@ void take(const HackSwitch& hackSwitch, const std::vector<std::string>& args, st
         switches->help = true;
     } else if (hackSwitch.asks == HackAsk::Version) {
         switches->version = true;
+    } else if (hackSwitch.asks == HackAsk::OnIdle) {
+        switches->watchIdle = true;
     } else {
         switches->target = &hackSwitch;
     }
@@ -140,6 +143,10 @@ const std::vector<HackSwitch>& hackSwitches() {
          "an ordinary 1280x720 window; closing it ends the saver"},
         {"help", false, "-h", HackAsk::Help, nullptr, "print this text"},
         {"version", false, nullptr, HackAsk::Version, nullptr, "print the version"},
+        {"on-idle", false, nullptr, HackAsk::OnIdle, "<seconds>",
+         "start the full-screen saver each time the session has been\n"
+         "idle this long (1 to 86400): one saver at a time, none while a\n"
+         "program inhibits idle; needs GNOME's compositor on the session bus"},
     };
     return grammar;
 }
@@ -170,6 +177,11 @@ HackArgs parseHackArgs(const std::vector<std::string>& args, const char* screens
     HackArgs hack;
     if (switches.help || switches.version) {
         hack.request = switches.help ? HackRequest::Help : HackRequest::Version;
+        return hack;
+    }
+    if (switches.watchIdle) {
+        hack.request = HackRequest::WatchIdle;
+        hack.idle = parseIdleSwitch(args);
         return hack;
     }
     if (switches.target != nullptr) {

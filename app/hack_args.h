@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/idle_switch.h"
 #include "app/screensaver_args.h"
 
 #include <string>
@@ -12,10 +13,12 @@ enum class HackRequest {
     Help,
     Version,
     Run,
+    // The idle watcher, which starts the full-screen saver whenever the session is idle.
+    WatchIdle,
 };
 
 // What one switch of the daemon's line asks for.
-enum class HackAsk { Root, WindowId, Window, Help, Version };
+enum class HackAsk { Root, WindowId, Window, Help, Version, OnIdle };
 
 // A switch of the daemon's command-line grammar, declared once for the parser and --help. Unlike
 // a setting it says which kind of line this is and where the saver draws.
@@ -38,11 +41,14 @@ struct HackArgs {
     HackRequest request = HackRequest::NotAHackLine;
     // On a line that is no daemon line only the settings that every line reads are filled in.
     ScreensaverArgs saver;
+    // What the idle watcher's line asks for.
+    IdleSwitch idle;
 };
 
 // Reads the arguments (without the program name) by the conventions that display modes of the X11
 // screen-saver daemon follow: the switches of hackSwitches(), where the last of --root, --window-id
-// and --window decides and help and version win over them, and the settings of the setting table,
+// and --window decides, --on-idle asks for the idle watcher instead, whose line parseIdleSwitch
+// reads, and help and version win over them all, and the settings of the setting table,
 // each on the lines it declares. Any other option is ignored. A setting's value is the next
 // argument unless that is one of the line's own switches; the window id is the next argument
 // whatever it is. screensaverWindow is the value of XSCREENSAVER_WINDOW, or nullptr when it is

@@ -39,6 +39,16 @@ std::string usageLine(const std::string& start, const std::vector<std::string>& 
     return text + "\n";
 }
 
+std::string idleUsage() {
+    std::string text;
+    for (const HackSwitch& hackSwitch : hackSwitches()) {
+        if (hackSwitch.asks == HackAsk::OnIdle) {
+            text += "       emberveil " + spelled(hackSwitch.name, hackSwitch.valueName) + "\n";
+        }
+    }
+    return text;
+}
+
 std::string usageLines() {
     std::vector<std::string> windowsLine{"[/s | /p <id> | /c]"};
     std::vector<std::string> daemonLine{"[--root | --window-id <id> | --window]"};
@@ -52,13 +62,16 @@ std::string usageLines() {
         }
     }
     return usageLine("Usage: emberveil", windowsLine) + usageLine("       emberveil", daemonLine) +
-           "       emberveil [--help | --version]\n";
+           "       emberveil [--help | --version]\n" + idleUsage();
 }
 
 std::string daemonSwitches() {
     std::string text = "X11 screen-saver daemon switches (all but --help and --version also with "
                        "one dash):\n";
     for (const HackSwitch& hackSwitch : hackSwitches()) {
+        if (hackSwitch.asks == HackAsk::OnIdle) {
+            continue;
+        }
         std::string name = spelled(hackSwitch.name, hackSwitch.valueName);
         if (hackSwitch.shortForm != nullptr) {
             name += std::string(", ") + hackSwitch.shortForm;
@@ -68,6 +81,16 @@ std::string daemonSwitches() {
     return text + "A command line that holds any of these is read this way, and its options\n"
                   "other than these and the settings below are ignored. The daemon owns\n"
                   "input: keys and buttons do not end the saver, SIGTERM does.\n";
+}
+
+std::string idleWatcher() {
+    std::string text = "Idle watcher, for GNOME sessions:\n";
+    for (const HackSwitch& hackSwitch : hackSwitches()) {
+        if (hackSwitch.asks == HackAsk::OnIdle) {
+            text += entry(spelled(hackSwitch.name, hackSwitch.valueName), hackSwitch.help);
+        }
+    }
+    return text;
 }
 
 std::string settings() {
@@ -100,9 +123,10 @@ std::string usageText() {
            entry("/s", "full screen on every monitor (on Wayland, every output)") +
            entry("/p <id>", "preview: draw into the X window with this decimal id") +
            entry("/c", "configure: the About window; the settings are switches") +
-           "Keys and mouse buttons end a saver started this way.\n"
+           "Keys, mouse buttons and another program taking the keyboard focus end a saver\n"
+           "started this way.\n"
            "\n" +
-           daemonSwitches() + "\n" + settings() +
+           daemonSwitches() + "\n" + settings() + "\n" + idleWatcher() +
            "\n"
            "Environment:\n"
            "  XSCREENSAVER_WINDOW  the window --root draws into, in decimal or 0x hex; empty is "

@@ -17,11 +17,11 @@ packages=(
     clang libclang-rt-14-dev googletest
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxi-dev libgl-dev libpng-dev libglew-dev
     libgtk-3-dev fonts-liberation glslang-tools
-    libwayland-dev libwayland-bin libegl-dev wayland-protocols
+    libwayland-dev libwayland-bin libegl-dev wayland-protocols libsystemd-dev
     xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick icoutils mesa-utils libgl1-mesa-dri
     xserver-xorg-core xserver-xorg-video-dummy
     xscreensaver i3lock
-    sway xwayland grim swayidle wtype wayland-utils foot weston
+    sway xwayland grim swayidle wtype wayland-utils foot weston mutter dbus
     g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 nsis
     lintian libxml2-utils binutils
 )

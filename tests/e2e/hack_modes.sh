@@ -18,7 +18,7 @@ for line in "--help" "-h"; do
     wait_exit "$help_pid" 10
     [ "$EXIT_STATUS" -eq 0 ] || fail "\"$line\" gave exit code $EXIT_STATUS"
     no_message_shown help
-    for word in /s /p /c --root --window-id --window --fps --delay --help --version \
+    for word in /s /p /c --root --window-id --window --fps --delay --help --version --on-idle \
         XSCREENSAVER_WINDOW 'Exit status'; do
         grep -q -- "$word" "$E2E_DIR/help.out" || fail "\"$line\" does not mention $word"
     done

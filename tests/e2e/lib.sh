@@ -6,6 +6,8 @@
 # repository's scripts/), EMBERVEIL_MESSAGE_READER and EMBERVEIL_WINDOW_READER (Windows only: the
 # programs that read and dismiss message boxes and read other programs' windows),
 # EMBERVEIL_VIRTUAL_POINTER (native only: moves and clicks a Wayland compositor's pointer),
+# EMBERVEIL_SESSION_MANAGER and EMBERVEIL_REMOTE_INPUT (native only: a stand-in for GNOME's
+# session manager, and a keyboard and pointer of GNOME's compositor),
 # EMBERVEIL_ARTIFACTS (where screenshots and logs go), EMBERVEIL_E2E_NAME (the test's name, which
 # names its folder of artifacts), EMBERVEIL_DPMS_STAND_IN (natively: the library that answers the
 # X server's monitor power state from a file).
@@ -121,6 +123,37 @@ use_display() {
         wineserver -k 2>/dev/null
         wineserver -w 2>/dev/null
     fi
+}
+
+# make_runtime_folder PROGRAM...: a compositor and its clients (sway refuses root) run as nobody
+# where the test runs as root, in a runtime folder RUN of their own that holds copies of the
+# programs, which nobody may not reach where they were built. Sets as_user, the command line in
+# front of whatever runs as that user.
+make_runtime_folder() {
+    RUN=$(mktemp -d)
+    as_user=()
+    if [ "$(id -u)" -eq 0 ]; then
+        chown 65534:65534 "$RUN"
+        as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    fi
+    cp "$@" "$RUN/"
+}
+
+# The command line in front of every client of a compositor: its user and its environment, the
+# compositor's only.
+SESSION=()
+
+# in_session COMMAND...: runs a client of the compositor.
+in_session() { "${SESSION[@]}" "$@"; }
+
+# start_client NAME COMMAND...: starts a client of the compositor in the background, as
+# run_program does; the programs in front of it exec it, so that its pid is the one kept.
+start_client() {
+    local name=$1
+    shift
+    "${SESSION[@]}" "$@" >"$E2E_DIR/$name.out" 2>"$E2E_DIR/$name.err" </dev/null &
+    E2E_PIDS+=("$!")
+    printf -v "${name}_pid" '%s' "$!"
 }
 
 # run_program NAME PROGRAM [ARGUMENTS...]: starts a program of this build in the background. Its
@@ -282,8 +315,10 @@ window_geometry() {
 
 screen_size() { xdpyinfo | awk '/dimensions:/ {print $2; exit}'; }
 
-# screenshot FILE: the whole X screen; a .ppm file is written several times faster than a .png.
-screenshot() { import -window root "$1"; }
+# screenshot FILE: the whole X screen, or the window E2E_SHOT_WINDOW names where the X server
+# keeps no picture of its screen (XWayland); a .ppm file is written several times faster than a
+# .png.
+screenshot() { import -window "${E2E_SHOT_WINDOW:-root}" "$1"; }
 
 # region_mean FILE GEOMETRY: prints the mean brightness (0-255) of a region such as 100x50+10+10.
 region_mean() {

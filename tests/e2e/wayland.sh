@@ -13,19 +13,9 @@ source "$(dirname "$0")/lib.sh"
 BACKGROUND="32,64,128"
 BAR="255,0,255"
 
-# sway refuses to run as root: the compositor and its clients run as nobody, in a runtime folder
-# of their own that holds copies of the programs, which nobody may not reach where they were built.
-RUN=$(mktemp -d)
-as_user=()
-if [ "$(id -u)" -eq 0 ]; then
-    chown 65534:65534 "$RUN"
-    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-fi
-cp "$EMBERVEIL_SAVER" "$EMBERVEIL_VIRTUAL_POINTER" "$RUN/"
+make_runtime_folder "$EMBERVEIL_SAVER" "$EMBERVEIL_VIRTUAL_POINTER"
 SAVER="$RUN/$(basename "$EMBERVEIL_SAVER")"
 POINTER="$RUN/$(basename "$EMBERVEIL_VIRTUAL_POINTER")"
-# The command line in front of every client: its user and its environment, the compositor's only.
-SESSION=()
 
 # sway ends the bar and the background it started when it exits; the rest is ended by pid.
 stop_session() {
@@ -37,19 +27,6 @@ stop_session() {
     rm -rf "$RUN"
 }
 trap stop_session EXIT
-
-# in_session COMMAND...: runs a client of the compositor.
-in_session() { "${SESSION[@]}" "$@"; }
-
-# start_client NAME COMMAND...: starts a client in the background, as run_program does; the
-# programs in front of it exec it, so that its pid is the one kept.
-start_client() {
-    local name=$1
-    shift
-    "${SESSION[@]}" "$@" >"$E2E_DIR/$name.out" 2>"$E2E_DIR/$name.err" </dev/null &
-    E2E_PIDS+=("$!")
-    printf -v "${name}_pid" '%s' "$!"
-}
 
 start_sway() {
     cat >"$RUN/sway.conf" <<CONFIG

@@ -17,11 +17,12 @@ field() { dpkg-deb -f "$package" "$1"; }
 [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || fail "no maintainer or description"
 # The dependencies come from the libraries the saver really links.
 for library in libc6 libx11-6 libglew2.2 libopengl0 libstdc++6 libgtk-3-0 libwayland-client0 \
-    libegl1; do
+    libegl1 libsystemd0; do
     field Depends | grep -q "$library" || fail "no dependency on $library: $(field Depends)"
 done
 
-expected="./usr/bin/emberveil -> ../libexec/xscreensaver/emberveil
+expected="./etc/xdg/autostart/emberveil-idle.desktop
+./usr/bin/emberveil -> ../libexec/xscreensaver/emberveil
 ./usr/libexec/xscreensaver/emberveil
 ./usr/libexec/xscreensaver/emberveil-about
 ./usr/share/doc/emberveil/changelog.gz
@@ -31,6 +32,9 @@ expected="./usr/bin/emberveil -> ../libexec/xscreensaver/emberveil
 files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ { $1 = $2 = $3 = $4 = $5 = ""; sub(/^ +/, ""); print }' | sort)
 [ "$files" = "$expected" ] || fail "the package holds:
 $files"
+# An administrator's edits to the autostart entry survive upgrades.
+[ "$(dpkg-deb -I "$package" conffiles)" = /etc/xdg/autostart/emberveil-idle.desktop ] ||
+    fail "the autostart entry is not a conffile"
 
 lintian --tag-display-limit 0 "$package" >"$E2E_DIR/lintian.out" 2>&1
 grep -v 'running with root privileges' "$E2E_DIR/lintian.out"
@@ -60,6 +64,18 @@ slider=$(xmllint --xpath 'string(/screensaver/number[@id="delay"][@type="slider"
 [ "$slider" = "--delay %" ] || fail "no \"Frame rate\" slider for --delay: \"$slider\""
 [ -n "$(xmllint --xpath 'normalize-space(/screensaver/_description)' "$config")" ] ||
     fail "no description"
+
+# GNOME sessions, and only they, start the idle watcher with the entry's command, which the
+# packaged saver takes as the watcher's: without a session bus it says so.
+entry="$root/etc/xdg/autostart/emberveil-idle.desktop"
+grep -qx 'OnlyShowIn=GNOME;' "$entry" || fail "the autostart entry is not for GNOME alone"
+command=$(sed -n 's/^Exec=emberveil //p' "$entry")
+[ -n "$command" ] || fail "the autostart entry does not run emberveil: $(grep '^Exec=' "$entry")"
+# shellcheck disable=SC2086
+watcher=$(env -i XDG_RUNTIME_DIR="$E2E_DIR" timeout 10 "$saver" $command 2>&1) ||
+    fail "the autostart entry's \"emberveil $command\" ended with exit code $?"
+[ "$watcher" = "Debug: No session bus to watch the session's idle time on" ] ||
+    fail "the autostart entry's \"emberveil $command\" said: $watcher"
 
 EMBERVEIL_E2E_NAME=debian_package_daemon bash "$(dirname "$0")/../../e2e/xscreensaver.sh" "$saver" ||
     fail "the unpacked saver did not run under the daemon"
