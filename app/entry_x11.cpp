@@ -12,15 +12,11 @@
 
 // X11 hosts pass the switches as separate arguments. A line with --on-idle runs the idle watcher
 // that starts the saver. A line that holds a switch of the X11 screen-saver daemon's conventions
-// is read by them; any other line, joined with single spaces,
-// reads exactly like the Windows command line, with the settings that every line takes.
+// is read by them; any other line, joined with single spaces, reads exactly like the Windows
+// command line, with the settings that every line takes.
 int main(int argc, char** argv) {
     platform::endQuietlyFromOutside();
     std::vector<std::string> args(argv + 1, argv + argc);
-    const IdleSwitch idle = parseIdleSwitch(args);
-    if (idle.present) {
-        return runIdleWatcher(idle);
-    }
     HackArgs hack = parseHackArgs(args, std::getenv("XSCREENSAVER_WINDOW"), platform::rootWindow);
     switch (hack.request) {
     case HackRequest::Help:

@@ -108,7 +108,17 @@ TEST(HackArgs, MainMonitorOnlyIsReadOnEveryLine) {
     EXPECT_TRUE(parse({"--root", "--main-monitor"}).saver.settings.fireOnEveryMonitor);
 }
 
+TEST(HackArgs, OnIdleAsksForTheWatcherWhateverElseTheLineHolds) {
+    HackArgs watcher = parse({"--on-idle", "240"});
+    EXPECT_EQ(watcher.request, HackRequest::WatchIdle);
+    EXPECT_EQ(watcher.idle.seconds, 240u);
+    EXPECT_EQ(parse({"--root", "--on-idle", "5"}).request, HackRequest::WatchIdle);
+    EXPECT_EQ(parse({"--on-idle", "5", "--root"}).idle.error,
+              "--on-idle <seconds> takes no other arguments");
+}
+
 TEST(HackArgs, HelpAndVersionWinOverEverythingElse) {
+    EXPECT_EQ(parse({"--on-idle", "5", "--help"}).request, HackRequest::Help);
     EXPECT_EQ(parse({"--root", "--help"}).request, HackRequest::Help);
     EXPECT_EQ(parse({"-h", "--version"}).request, HackRequest::Help);
     EXPECT_EQ(parse({"--version", "--window"}).request, HackRequest::Version);
