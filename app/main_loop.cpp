@@ -27,6 +27,12 @@ void rest(double seconds) {
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
 }
 
+// One frame on every screen of the app, all at the same time for the shaders.
+void tick(SaverApp& app) {
+    auto time = static_cast<float>(app.desktop->time());
+    app.screens->drawFrame(time);
+}
+
 // One frame drawn and shown, the frame rate over the pacer's if asked for. The preview reports
 // its first frame, and its first again after every pause.
 void drawAndPresent(SaverApp& app, FrameRateDisplay* frameRate, bool report) {
@@ -47,11 +53,6 @@ void drawAndPresent(SaverApp& app, FrameRateDisplay* frameRate, bool report) {
 }
 
 } // namespace
-
-void tick(SaverApp& app) {
-    auto time = static_cast<float>(app.desktop->time());
-    app.screens->drawFrame(time);
-}
 
 void runMainLoop(SaverApp& app) {
     setUpScene();

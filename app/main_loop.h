@@ -8,6 +8,3 @@
 // covered is gone or, in preview, the parent window stops being enabled. A key or a mouse button
 // on any screen ends the process at once, where the screens note input.
 void runMainLoop(SaverApp& app);
-
-// One frame on every screen of the app, all at the same time for the shaders.
-void tick(SaverApp& app);

@@ -1,16 +1,10 @@
 #include "app/saver_app.h"
 
 #include "app/window_size_rule.h"
-#include "platform/display_server.h"
 #include "platform/fatal_failure.h"
-#include "platform/message_box.h"
 #include "platform/native_window.h"
 #include "platform/os_version.h"
-#include "windowing/gl_window.h"
 #include "windowing/held_errors.h"
-#include "windowing/layer_shell.h"
-#include "windowing/library.h"
-#include "windowing/library_desktop.h"
 
 #include <cstdlib>
 
@@ -43,13 +37,6 @@ bool centredOn(const platform::ClientArea& window, const windowing::Monitor& mon
            y < monitor.y + monitor.height;
 }
 
-// The preview's ordinary end, as the stop rule would have found it: no message, and the adopted
-// window handed back on the way out.
-[[noreturn]] void endPreview() {
-    windowing::stopLibrary();
-    std::exit(0);
-}
-
 } // namespace
 
 SaverApp::SaverApp(ScreensaverArgs* args) : args(args) {
@@ -74,35 +61,11 @@ int SaverApp::primaryRate() const {
     return monitors.empty() ? 0 : monitors.front().refreshRate;
 }
 
-// A Wayland compositor with layer shell is covered output by output without the windowing
-// library, which is never started then. Everything else goes through the library: on Wayland
-// without layer shell it reaches the compositor's X server, and without one there is nothing the
-// full-screen saver could draw on.
+// The saver that covers every monitor asks for the desktop as a whole, which on a Wayland
+// compositor with layer shell is the compositor's own; every other mode draws into one window.
 void SaverApp::initWindowing() {
-    if (coversDesktop(*args)) {
-        desktop = windowing::openLayerShellDesktop();
-        onLayerShell = desktop != nullptr;
-        if (onLayerShell) {
-            return;
-        }
-        if (!platform::displayServerAnswers() && windowing::waylandCompositorAnswers()) {
-            platform::failFatally("The Wayland compositor offers no layer shell, and there is no X "
-                                  "server to draw on");
-        }
-    }
-    if (!platform::displayServerAnswers() && !windowing::waylandCompositorAnswers()) {
-        platform::showMessageBox("No Wayland compositor and no X server to draw on", "Debug",
-                                 platform::MessageIcon::Information);
-    }
-    windowing::showLibraryErrors();
-    // Every fatal failure from here on, the scene's included, shuts the library down on its way
-    // out.
-    platform::setBeforeFatalExit(windowing::stopLibrary);
-    if (!windowing::startLibrary()) {
-        platform::showMessageBox("Failed to initialize GLFW", "Debug",
-                                 platform::MessageIcon::Information);
-    }
-    desktop = new windowing::LibraryDesktop;
+    desktop = windowing::openDesktop(coversDesktop(*args) ? windowing::DesktopUse::EveryMonitor
+                                                          : windowing::DesktopUse::OneWindow);
 }
 
 // The one read of the monitors gives the size rule its primary mode and, in every mode, the
@@ -122,20 +85,19 @@ void SaverApp::computeWindowSize() {
                                  parentReadAtStart ? &parentClient : nullptr);
 }
 
-// Full screen covers every monitor. A Wayland compositor without outputs has nothing to cover.
+// Full screen covers every monitor. Where the desktop names none, the saver has a window of its
+// own at the chosen size; a compositor without outputs has nothing to cover.
 void SaverApp::openWindow() {
     windowing::WindowConduct conduct = conductFor(*args);
+    windowing::Desktop& on = *desktop;
     if (args->mode == SaverMode::Preview) {
         adoptParent(conduct);
-    } else if (args->mode == SaverMode::Windowed) {
-        screens = new Screens(desktop, windowing::GlWindow::openOnDesktop(startSize, conduct),
-                              primaryRate());
-    } else if (monitors.empty() && !onLayerShell) {
-        screens = new Screens(desktop, windowing::GlWindow::openFullScreen({}, startSize, conduct),
-                              primaryRate());
-    } else {
+    } else if (args->mode == SaverMode::Windowed || monitors.empty()) {
         screens =
-            new Screens(desktop, monitors, startSize, conduct, args->settings.fireOnEveryMonitor);
+            std::make_unique<Screens>(&on, on.openWindow(startSize, conduct, true), primaryRate());
+    } else {
+        screens = std::make_unique<Screens>(&on, monitors, startSize, conduct,
+                                            args->settings.fireOnEveryMonitor);
     }
     if (screens->empty()) {
         platform::failFatally("Failed to open window");
@@ -148,12 +110,22 @@ void SaverApp::openWindow() {
 // parent that was no window from the start fails as any window that cannot be opened.
 void SaverApp::adoptParent(const windowing::WindowConduct& conduct) {
     windowing::HeldErrors errors;
-    windowing::GlWindow* window = windowing::GlWindow::adopt(args->parent, startSize, conduct);
+    std::unique_ptr<windowing::Screen> window = desktop->adopt(args->parent, startSize, conduct);
     if (parentReadAtStart && !platform::isWindowEnabled(args->parent)) {
         errors.forget();
+        window.reset();
         endPreview();
     }
-    screens = new Screens(desktop, window, primaryRate(), parentShowsFire());
+    screens = std::make_unique<Screens>(desktop.get(), std::move(window), primaryRate(),
+                                        parentShowsFire());
+}
+
+// The preview's ordinary end, as the stop rule would have found it: no message, and the adopted
+// window handed back on the way out, which closing the desktop does.
+void SaverApp::endPreview() {
+    screens.reset();
+    desktop.reset();
+    std::exit(0);
 }
 
 // The X11 daemon runs one saver per monitor, each in a window of its own: kept to the main

@@ -7,11 +7,12 @@
 #include "windowing/monitor.h"
 #include "windowing/window_conduct.h"
 
+#include <memory>
 #include <vector>
 
-// The running saver: the windowing library or a Wayland compositor, the screens with their GL
-// context and the fixed GL state. Constructing it leaves everything ready for the main loop to
-// draw.
+// The running saver: the desktop it draws on (the windowing library's, or a Wayland compositor's),
+// the screens with their GL context and the fixed GL state. Constructing it leaves everything
+// ready for the main loop to draw.
 class SaverApp {
   public:
     // Takes the parsed command line, which the app keeps for the rest of the process.
@@ -25,16 +26,21 @@ class SaverApp {
 
     ScreensaverArgs* args;
     // Where the screens are, with the events and the clock of the frames.
-    windowing::Desktop* desktop = nullptr;
-    Screens* screens = nullptr;
+    std::unique_ptr<windowing::Desktop> desktop;
+    std::unique_ptr<Screens> screens;
 
   private:
+    // The construction's steps, in order. In full screen "the window" is one on each monitor, and
+    // the GL state set last is what spans the screens; each screen has its own fixed GL state and
+    // cursor from the moment it opens.
     void initWindowing();
     void computeWindowSize();
     void openWindow();
-    void adoptParent(const windowing::WindowConduct& conduct);
-    bool parentShowsFire() const;
     void initGlState();
+
+    void adoptParent(const windowing::WindowConduct& conduct);
+    [[noreturn]] void endPreview();
+    bool parentShowsFire() const;
     // The primary monitor's refresh rate, which paces a screen that covers no monitor.
     int primaryRate() const;
 
@@ -46,6 +52,4 @@ class SaverApp {
     // area.
     bool parentReadAtStart = false;
     platform::ClientArea parentArea;
-    // Whether the desktop is a Wayland compositor's, covered with layer surfaces.
-    bool onLayerShell = false;
 };

@@ -56,18 +56,14 @@ Screens::Screens(windowing::Desktop* desktop, const std::vector<windowing::Monit
     }
 }
 
-Screens::Screens(windowing::Desktop* desktop, windowing::Screen* only, int refreshRate,
-                 bool showsFire)
+Screens::Screens(windowing::Desktop* desktop, std::unique_ptr<windowing::Screen> only,
+                 int refreshRate, bool showsFire)
     : desktop(desktop), pacerShowsFire(showsFire) {
     if (only != nullptr) {
         windowing::Monitor unknown;
         unknown.refreshRate = refreshRate;
-        covered.push_back({only, unknown});
+        covered.push_back({std::move(only), unknown});
     }
-}
-
-Screens::~Screens() {
-    dropWhere([](const Covering&) { return true; });
 }
 
 double Screens::refreshPeriod() const {
@@ -118,7 +114,7 @@ void Screens::present() {
 
 bool Screens::any(bool (windowing::Screen::*asks)() const) const {
     return std::any_of(covered.begin(), covered.end(),
-                       [asks](const Covering& covering) { return (covering.screen->*asks)(); });
+                       [asks](const Covering& covering) { return ((*covering.screen).*asks)(); });
 }
 
 bool Screens::inputSeen() const {
@@ -139,15 +135,18 @@ bool Screens::focusTaken() {
 }
 
 // When the pacer goes, the next screen takes its place, with its own monitor's refresh period.
+// Screens are given up last, so that one opened in the same pass shares the scene with one still
+// open.
 bool Screens::followDesktop(double now) {
     if (!followsMonitors) {
         return true;
     }
-    bool changed = dropLost();
+    bool changed = false;
     if (now >= nextLook) {
         nextLook = now + kLookInterval;
-        changed = match(desktop->monitors()) || changed;
+        changed = match(desktop->monitors());
     }
+    changed = dropLost() || changed;
     if (changed && !covered.empty()) {
         pace();
     }
@@ -155,13 +154,12 @@ bool Screens::followDesktop(double now) {
 }
 
 bool Screens::open(const windowing::Monitor& monitor, PixelSize size) {
-    windowing::Screen* first = covered.empty() ? nullptr : covered.front().screen;
-    windowing::Screen* screen = desktop->cover(monitor, size, conduct, first);
+    std::unique_ptr<windowing::Screen> screen = desktop->openOn(monitor, size, conduct);
     if (screen == nullptr) {
         refused.push_back(monitor);
         return false;
     }
-    covered.push_back({screen, monitor});
+    covered.push_back({std::move(screen), monitor});
     return true;
 }
 
@@ -176,8 +174,7 @@ bool Screens::dropLost() {
 // is placed again: where one monitor goes, the display server may shift the others while the
 // desktop's own coordinates of them stay (Wine, with a monitor left of the primary switched off).
 bool Screens::match(const std::vector<windowing::Monitor>& monitors) {
-    bool changed =
-        dropWhere([&](const Covering& covering) { return !listed(monitors, covering.monitor.id); });
+    bool changed = false;
     refused.erase(
         std::remove_if(refused.begin(), refused.end(),
                        [&](const windowing::Monitor& each) { return !listedAsIs(monitors, each); }),
@@ -196,11 +193,13 @@ bool Screens::match(const std::vector<windowing::Monitor>& monitors) {
                 (!listed(refused, monitor.id) && open(monitor, {monitor.width, monitor.height})) ||
                 changed;
         } else if (moved) {
-            covering->screen->cover(monitor);
+            covering->screen->refit(monitor);
             covering->monitor = monitor;
         }
     }
-    return changed;
+    return dropWhere(
+               [&](const Covering& covering) { return !listed(monitors, covering.monitor.id); }) ||
+           changed;
 }
 
 // The screens kept stay in their order, so the pacer stays first while it is kept.
@@ -208,8 +207,6 @@ template <typename Gone> bool Screens::dropWhere(Gone gone) {
     auto firstGone = std::stable_partition(
         covered.begin(), covered.end(), [&](const Covering& covering) { return !gone(covering); });
     bool dropped = firstGone != covered.end();
-    std::for_each(firstGone, covered.end(),
-                  [](const Covering& covering) { delete covering.screen; });
     covered.erase(firstGone, covered.end());
     return dropped;
 }

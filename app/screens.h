@@ -3,6 +3,7 @@
 #include "windowing/desktop.h"
 #include "windowing/screen.h"
 
+#include <memory>
 #include <vector>
 
 // Every screen the saver draws on, and the rules that span them. The first screen's presents wait
@@ -20,17 +21,13 @@ class Screens {
     // One screen of the desktop that follows no monitor (the preview, the daemon's window, a window
     // on the desktop), whose display refreshes refreshRate times a second (0 where unknown). It
     // shows the fire where showsFire, and black otherwise. None when only is nullptr.
-    Screens(windowing::Desktop* desktop, windowing::Screen* only, int refreshRate,
+    Screens(windowing::Desktop* desktop, std::unique_ptr<windowing::Screen> only, int refreshRate,
             bool showsFire = true);
-
-    // Gives up every screen.
-    ~Screens();
 
     Screens(const Screens&) = delete;
     Screens& operator=(const Screens&) = delete;
 
     bool empty() const { return covered.empty(); }
-    std::size_t size() const { return covered.size(); }
     // The screen whose presents wait for the display; frame-wide drawing goes on it.
     windowing::Screen& pacer() const { return *covered.front().screen; }
     // Seconds between two refreshes of the pacer's display, 60 Hz where unknown or implausibly low.
@@ -54,13 +51,13 @@ class Screens {
     // Another program has taken the keyboard focus from the screens that keep it.
     bool focusTaken();
 
-    // Gives up the screens of monitors that are gone and, at most once a second of now, compares
-    // the desktop's monitors with the screens. False once no screen is left.
+    // At most once a second of now, compares the desktop's monitors with the screens, and gives up
+    // the screens of monitors that are gone. False once no screen is left.
     bool followDesktop(double now);
 
   private:
     struct Covering {
-        windowing::Screen* screen;
+        std::unique_ptr<windowing::Screen> screen;
         windowing::Monitor monitor;
     };
 

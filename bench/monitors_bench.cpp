@@ -1,8 +1,6 @@
 #include "app/screens.h"
 #include "scene/scene.h"
-#include "windowing/layer_shell.h"
-#include "windowing/library.h"
-#include "windowing/library_desktop.h"
+#include "windowing/desktop.h"
 
 #include <GL/glew.h>
 
@@ -17,14 +15,15 @@ namespace {
 // The saver's desktop, keeping a hand on each screen it makes so that each can be drawn alone.
 class RecordingDesktop : public windowing::Desktop {
   public:
-    explicit RecordingDesktop(windowing::Desktop* desktop) : desktop(desktop) {}
+    explicit RecordingDesktop(std::unique_ptr<windowing::Desktop> desktop)
+        : desktop(std::move(desktop)) {}
 
     std::vector<windowing::Monitor> monitors() override { return desktop->monitors(); }
-    windowing::Screen* cover(const windowing::Monitor& monitor, PixelSize size,
-                             const windowing::WindowConduct& conduct,
-                             windowing::Screen* first) override {
-        made.push_back(desktop->cover(monitor, size, conduct, first));
-        return made.back();
+    std::unique_ptr<windowing::Screen> openOn(const windowing::Monitor& monitor, PixelSize size,
+                                              const windowing::WindowConduct& conduct) override {
+        std::unique_ptr<windowing::Screen> opened = desktop->openOn(monitor, size, conduct);
+        made.push_back(opened.get());
+        return opened;
     }
     void pollEvents() override { desktop->pollEvents(); }
     void waitEvents(double seconds) override { desktop->waitEvents(seconds); }
@@ -42,17 +41,8 @@ class RecordingDesktop : public windowing::Desktop {
     std::vector<windowing::Screen*> made;
 
   private:
-    windowing::Desktop* desktop;
+    std::unique_ptr<windowing::Desktop> desktop;
 };
-
-// The desktop the full-screen saver covers: a Wayland compositor with layer shell, or else the
-// windowing library's.
-windowing::Desktop* openDesktop() {
-    if (windowing::Desktop* compositor = windowing::openLayerShellDesktop()) {
-        return compositor;
-    }
-    return windowing::startLibrary() ? new windowing::LibraryDesktop : nullptr;
-}
 
 double medianMilliseconds(std::vector<double> samples) {
     std::sort(samples.begin(), samples.end());
@@ -121,12 +111,11 @@ void measure(Screens& screens, RecordingDesktop& desktop, int frames) {
 // surface on each output, all drawing with one context, none waiting.
 int main(int argc, char** argv) {
     int frames = argc > 1 ? std::atoi(argv[1]) : 21;
-    windowing::Desktop* opened = frames >= 1 ? openDesktop() : nullptr;
-    if (opened == nullptr) {
+    if (frames < 1) {
         std::fprintf(stderr, "usage: monitors_bench [frames], on a display with two monitors\n");
         return 2;
     }
-    RecordingDesktop desktop(opened);
+    RecordingDesktop desktop(windowing::openDesktop(windowing::DesktopUse::EveryMonitor));
     std::vector<windowing::Monitor> monitors = desktop.monitors();
     if (monitors.size() != 2) {
         std::fprintf(stderr, "monitors_bench: the display has %zu monitor(s), not two\n",
@@ -134,7 +123,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     Screens screens(&desktop, monitors, {monitors[0].width, monitors[0].height}, {}, true);
-    if (screens.size() != 2) {
+    if (desktop.made.size() != 2) {
         std::fprintf(stderr, "monitors_bench: no window on each monitor\n");
         return 1;
     }

@@ -1,7 +1,6 @@
 #include "app/screens.h"
 #include "scene/scene.h"
-#include "windowing/library.h"
-#include "windowing/library_desktop.h"
+#include "windowing/desktop.h"
 
 #include <GL/glew.h>
 
@@ -9,6 +8,7 @@
 #include <ctime>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -45,11 +45,9 @@ double millisecondsSinceProcessStart() {
 // screens: the library, the window with its context and its first black frame, which hides the
 // desktop; then the scene, the first fire frame and its swap.
 int main() {
-    if (!windowing::startLibrary()) {
-        std::fprintf(stderr, "startup_probe: no windowing library\n");
-        return 1;
-    }
-    windowing::LibraryDesktop desktop;
+    std::unique_ptr<windowing::Desktop> opened =
+        windowing::openDesktop(windowing::DesktopUse::EveryMonitor);
+    windowing::Desktop& desktop = *opened;
     std::vector<windowing::Monitor> monitors = desktop.monitors();
     if (monitors.empty()) {
         std::fprintf(stderr, "startup_probe: no monitor\n");

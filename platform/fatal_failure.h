@@ -2,8 +2,8 @@
 
 namespace platform {
 
-// Runs just before a fatal failure ends the process; the shell uses it to shut the windowing
-// library down, which the lower layers know nothing about.
+// Runs just before a fatal failure ends the process; the windowing library's desktop uses it to
+// shut the library down, which the lower layers know nothing about.
 using BeforeFatalExit = void (*)();
 
 void setBeforeFatalExit(BeforeFatalExit hook);

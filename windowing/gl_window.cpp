@@ -24,23 +24,27 @@ namespace {
 
 constexpr const char* kTitle = "Emberveil";
 
-// The windows made here and not yet destroyed, for telling whether one still lends its context.
+// The library's one registry of the windows made here and not yet destroyed: the library is one per
+// process, and so is this list. It tells which window still lends its context, which one the next
+// full-screen window shares with, and which windows are the saver's when the focus moves.
 std::vector<GlWindow*> openWindows;
 
 // Every window starts from the library's defaults with the saver's hints on top, whatever an
 // earlier window was made with. A full-screen window never gives way, iconified, when the focus
 // goes: to another of the saver's windows it is no loss, and to another program it ends the saver.
-void setHints(bool visible) {
+void setHints(bool visible, bool fullScreen) {
     glfwDefaultWindowHints();
     setSaverWindowHints();
     if (!visible) {
         glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     }
-    glfwWindowHint(GLFW_AUTO_ICONIFY, GLFW_FALSE);
+    if (fullScreen) {
+        glfwWindowHint(GLFW_AUTO_ICONIFY, GLFW_FALSE);
+    }
 }
 
 GLFWwindow* create(PixelSize size, GLFWmonitor* monitor, bool visible, GLFWwindow* share) {
-    setHints(visible);
+    setHints(visible, monitor != nullptr);
     // A window that draws beside another goes without depth and stencil buffers, which nothing
     // uses: a software renderer would keep each as a monitor-sized buffer in memory.
     if (share != nullptr) {
@@ -67,42 +71,50 @@ void showBlackFrame(GLFWwindow* window) {
 
 } // namespace
 
-GlWindow* GlWindow::openFullScreen(const Monitor& monitor, PixelSize size,
-                                   const WindowConduct& conduct, const GlWindow* share) {
+std::unique_ptr<GlWindow> GlWindow::openFullScreen(const Monitor& monitor, PixelSize size,
+                                                   const WindowConduct& conduct,
+                                                   const GlWindow* share) {
     GLFWmonitor* on = libraryMonitor(monitor.id);
     // A window that draws with another's context lends that context on in turn.
     GLFWwindow* shared = nullptr;
     if (share != nullptr) {
         shared = share->lender != nullptr ? share->lender : share->window;
     }
-    GlWindow* opened = bringUp(create(size, on, true, shared), size, conduct);
+    std::unique_ptr<GlWindow> opened = bringUp(create(size, on, true, shared), size, conduct);
     if (opened != nullptr) {
         opened->lender = shared;
+        opened->fullScreen = true;
         showBlackFrame(opened->window);
     }
     return opened;
 }
 
-GlWindow* GlWindow::openOnDesktop(PixelSize size, const WindowConduct& conduct) {
-    GlWindow* opened = bringUp(create(size, nullptr, true, nullptr), size, conduct);
+std::unique_ptr<GlWindow> GlWindow::openOnDesktop(PixelSize size, const WindowConduct& conduct) {
+    std::unique_ptr<GlWindow> opened = bringUp(create(size, nullptr, true, nullptr), size, conduct);
     if (opened != nullptr) {
         showBlackFrame(opened->window);
     }
     return opened;
 }
 
-GlWindow* GlWindow::adopt(platform::NativeWindowHandle parent, PixelSize size,
-                          const WindowConduct& conduct) {
-    setHints(true);
-    GlWindow* opened = bringUp(adoptPreviewWindow(parent), size, conduct);
+std::unique_ptr<GlWindow> GlWindow::adopt(platform::NativeWindowHandle parent, PixelSize size,
+                                          const WindowConduct& conduct) {
+    setHints(true, false);
+    std::unique_ptr<GlWindow> opened = bringUp(adoptPreviewWindow(parent), size, conduct);
     if (opened != nullptr) {
         showBlackFrame(opened->window);
     }
     return opened;
 }
 
-GlWindow* GlWindow::openHidden(PixelSize size) {
+std::unique_ptr<GlWindow> GlWindow::openHidden(PixelSize size) {
     return bringUp(create(size, nullptr, false, nullptr), size, {});
+}
+
+const GlWindow* GlWindow::firstFullScreen() {
+    auto first = std::find_if(openWindows.begin(), openWindows.end(),
+                              [](const GlWindow* open) { return open->fullScreen; });
+    return first != openWindows.end() ? *first : nullptr;
 }
 
 GlWindow::GlWindow(GLFWwindow* window, PixelSize size, const WindowConduct& conduct)
@@ -137,12 +149,13 @@ std::vector<GLFWwindow*> GlWindow::saverWindows() {
     return windows;
 }
 
-GlWindow* GlWindow::bringUp(GLFWwindow* window, PixelSize size, const WindowConduct& conduct) {
+std::unique_ptr<GlWindow> GlWindow::bringUp(GLFWwindow* window, PixelSize size,
+                                            const WindowConduct& conduct) {
     if (window == nullptr) {
         return nullptr;
     }
-    auto* opened = new GlWindow(window, size, conduct);
-    glfwSetWindowUserPointer(window, opened);
+    std::unique_ptr<GlWindow> opened(new GlWindow(window, size, conduct));
+    glfwSetWindowUserPointer(window, opened.get());
     glfwSetWindowSizeCallback(window, onWindowSize);
     if (conduct.noteInput) {
         glfwSetKeyCallback(window, onKey);
@@ -221,7 +234,7 @@ MonitorId GlWindow::monitor() const {
     return reinterpret_cast<MonitorId>(glfwGetWindowMonitor(window));
 }
 
-void GlWindow::cover(const Monitor& monitor) {
+void GlWindow::refit(const Monitor& monitor) {
     fitToMonitor(window, libraryMonitor(monitor.id), monitor);
 }
 
@@ -244,7 +257,9 @@ void GlWindow::onMouseButton(GLFWwindow* window, int, int, int) {
     }
 }
 
-// Moving the mouse or turning the wheel must not wake the screen.
+// Moving the mouse or turning the wheel must not wake the screen. The handlers are there on
+// purpose, doing nothing: the saver has always answered motion and the wheel with handlers of its
+// own, so that leaving them out cannot pass for an oversight.
 void GlWindow::onCursorPos(GLFWwindow*, double, double) {}
 
 void GlWindow::onScroll(GLFWwindow*, double, double) {}

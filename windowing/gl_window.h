@@ -5,6 +5,7 @@
 #include "windowing/screen.h"
 #include "windowing/window_conduct.h"
 
+#include <memory>
 #include <vector>
 
 struct GLFWwindow;
@@ -21,17 +22,21 @@ class GlWindow : public Screen {
     // "Emberveil", at the given size. With share, the new window draws with share's context
     // where the platform allows it, or else with a context that shares its GL objects, so that
     // one scene draws in both; it has no depth or stencil buffer.
-    static GlWindow* openFullScreen(const Monitor& monitor, PixelSize size,
-                                    const WindowConduct& conduct, const GlWindow* share = nullptr);
+    static std::unique_ptr<GlWindow> openFullScreen(const Monitor& monitor, PixelSize size,
+                                                    const WindowConduct& conduct,
+                                                    const GlWindow* share = nullptr);
     // An ordinary resizable window on the desktop, titled "Emberveil".
-    static GlWindow* openOnDesktop(PixelSize size, const WindowConduct& conduct);
+    static std::unique_ptr<GlWindow> openOnDesktop(PixelSize size, const WindowConduct& conduct);
     // Draws into a window that someone else made, of the given size; the owner keeps it.
-    static GlWindow* adopt(platform::NativeWindowHandle parent, PixelSize size,
-                           const WindowConduct& conduct);
+    static std::unique_ptr<GlWindow> adopt(platform::NativeWindowHandle parent, PixelSize size,
+                                           const WindowConduct& conduct);
     // A window that is never shown, for drawing frames that are only read back.
-    static GlWindow* openHidden(PixelSize size);
+    static std::unique_ptr<GlWindow> openHidden(PixelSize size);
 
     // The open functions give nullptr, after the library has reported why, when they fail.
+
+    // The oldest full-screen window still open, which the next one shares with; nullptr if none.
+    static const GlWindow* firstFullScreen();
 
     // Destroys the window, or hands an adopted one back to its owner. A window whose context others
     // still draw with is only hidden, so that their drawing goes on, and destroyed with the last
@@ -54,12 +59,13 @@ class GlWindow : public Screen {
     void takeFocus() override;
     // The monitor the window is full screen on, until the monitor is disconnected.
     MonitorId monitor() const override;
-    void cover(const Monitor& monitor) override;
+    void refit(const Monitor& monitor) override;
 
   private:
     GlWindow(GLFWwindow* window, PixelSize size, const WindowConduct& conduct);
 
-    static GlWindow* bringUp(GLFWwindow* window, PixelSize size, const WindowConduct& conduct);
+    static std::unique_ptr<GlWindow> bringUp(GLFWwindow* window, PixelSize size,
+                                             const WindowConduct& conduct);
     // Every library window of the saver's that is open.
     static std::vector<GLFWwindow*> saverWindows();
     static void onWindowSize(GLFWwindow* window, int width, int height);
@@ -73,6 +79,7 @@ class GlWindow : public Screen {
     // The library window whose context this one draws with, if not its own. It outlives its
     // GlWindow while this one draws with it.
     GLFWwindow* lender = nullptr;
+    bool fullScreen = false;
     PixelSize size;
     WindowConduct conduct;
     bool inputNoted = false;

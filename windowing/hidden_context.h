@@ -1,12 +1,15 @@
 #pragma once
 
-#include "windowing/gl_window.h"
+#include "windowing/desktop.h"
+
+#include <memory>
 
 namespace windowing {
 
 // The saver's GL context without anything on the screen, for the tools, the benchmarks and the
-// GL tests: the library started and a window that is never shown, whose context is current for as
-// long as the object lives. Frames drawn in it are read back from its back buffer.
+// GL tests: the windowing library's desktop and a window on it that is never shown, whose context
+// is current for as long as the object lives. Frames drawn in it are read back from its back
+// buffer.
 class HiddenContext {
   public:
     explicit HiddenContext(PixelSize size);
@@ -21,7 +24,8 @@ class HiddenContext {
     PixelSize size() const { return window->drawingSize(); }
 
   private:
-    GlWindow* window = nullptr;
+    std::unique_ptr<Desktop> desktop;
+    std::unique_ptr<Screen> window;
 };
 
 } // namespace windowing

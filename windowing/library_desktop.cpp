@@ -6,13 +6,32 @@
 
 namespace windowing {
 
+LibraryDesktop::LibraryDesktop() : running(startLibrary()) {}
+
+LibraryDesktop::~LibraryDesktop() {
+    stopLibrary();
+}
+
 std::vector<Monitor> LibraryDesktop::monitors() {
     return allMonitors();
 }
 
-Screen* LibraryDesktop::cover(const Monitor& monitor, PixelSize size, const WindowConduct& conduct,
-                              Screen* first) {
-    return GlWindow::openFullScreen(monitor, size, conduct, static_cast<GlWindow*>(first));
+std::unique_ptr<Screen> LibraryDesktop::openOn(const Monitor& monitor, PixelSize size,
+                                               const WindowConduct& conduct) {
+    return GlWindow::openFullScreen(monitor, size, conduct, GlWindow::firstFullScreen());
+}
+
+std::unique_ptr<Screen> LibraryDesktop::openWindow(PixelSize size, const WindowConduct& conduct,
+                                                   bool shown) {
+    if (!shown) {
+        return GlWindow::openHidden(size);
+    }
+    return GlWindow::openOnDesktop(size, conduct);
+}
+
+std::unique_ptr<Screen> LibraryDesktop::adopt(platform::NativeWindowHandle parent, PixelSize size,
+                                              const WindowConduct& conduct) {
+    return GlWindow::adopt(parent, size, conduct);
 }
 
 void LibraryDesktop::pollEvents() {

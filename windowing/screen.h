@@ -37,8 +37,8 @@ class Screen {
 
     // The monitor the screen covers; 0 once that monitor is gone, and for screens that cover none.
     virtual MonitorId monitor() const = 0;
-    // Covers the monitor again at its place and mode now, after the desktop moved or changed it.
-    virtual void cover(const Monitor& monitor) = 0;
+    // Fits the screen to its monitor's place, mode and scale now, after the desktop changed them.
+    virtual void refit(const Monitor& monitor) = 0;
 };
 
 } // namespace windowing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -25,7 +26,7 @@ class FakeScreen : public windowing::Screen {
     bool escapeHeld() const override { return false; }
     bool closeRequested() const override { return false; }
     windowing::MonitorId monitor() const override { return lost ? 0 : covers.id; }
-    void cover(const Monitor& monitor) override {
+    void refit(const Monitor& monitor) override {
         covers = monitor;
         ++refits;
     }
@@ -54,8 +55,8 @@ class FakeDesktop : public windowing::Desktop {
         return shown;
     }
     // Refuses as the library does a window without size, saying so each time.
-    windowing::Screen* cover(const Monitor& monitor, PixelSize size,
-                             const windowing::WindowConduct&, windowing::Screen*) override {
+    std::unique_ptr<windowing::Screen> openOn(const Monitor& monitor, PixelSize size,
+                                              const windowing::WindowConduct&) override {
         if (size.width <= 0 || size.height <= 0) {
             ++sizeless;
             return nullptr;
@@ -63,7 +64,7 @@ class FakeDesktop : public windowing::Desktop {
         if (monitor.id == refusing) {
             return nullptr;
         }
-        return new FakeScreen(monitor);
+        return std::make_unique<FakeScreen>(monitor);
     }
     void pollEvents() override {}
     void waitEvents(double) override {}
@@ -92,11 +93,12 @@ class ScreensTest : public ::testing::Test {
     ScreensTest() {
         desktop.shown = {monitor(1, 0, 1280, 1024, 50), monitor(2, 1280, 1024, 768, 75),
                          monitor(3, 2304, 800, 600, 1), monitor(4, 3104, 0, 0, 0)};
-        screens = new Screens(&desktop, desktop.shown, {1280, 1024}, {}, true);
+        screens = std::make_unique<Screens>(&desktop, desktop.shown, PixelSize{1280, 1024},
+                                            windowing::WindowConduct{}, true);
         screens->pace();
     }
     ~ScreensTest() override {
-        delete screens;
+        screens.reset();
         FakeScreen::alive.clear();
     }
 
@@ -118,7 +120,7 @@ class ScreensTest : public ::testing::Test {
     }
 
     FakeDesktop desktop;
-    Screens* screens = nullptr;
+    std::unique_ptr<Screens> screens;
     double now = 10.0;
 };
 

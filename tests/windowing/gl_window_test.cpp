@@ -7,6 +7,7 @@
 #include <GLFW/glfw3.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -20,7 +21,7 @@ TEST(GlWindow, FullScreenOnThePrimaryMonitorWithTheSaversContext) {
     const windowing::Monitor& primary = monitors.front();
     windowing::WindowConduct conduct;
     conduct.hideCursor = true;
-    windowing::GlWindow* window =
+    std::unique_ptr<windowing::GlWindow> window =
         windowing::GlWindow::openFullScreen(primary, {primary.width, primary.height}, conduct);
     ASSERT_NE(window, nullptr);
     // A new window's context is current.
@@ -44,7 +45,7 @@ TEST(GlWindow, FullScreenOnThePrimaryMonitorWithTheSaversContext) {
     glDeleteShader(shader);
     EXPECT_EQ(compiled, GL_TRUE);
 
-    delete window;
+    window.reset();
     windowing::stopLibrary();
 }
 

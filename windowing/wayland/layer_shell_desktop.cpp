@@ -45,12 +45,11 @@ Proxy* bind(wl_registry* registry, std::uint32_t name, const wl_interface& inter
 const wl_registry_listener LayerShellDesktop::registryListener = {onGlobal, onGlobalRemove};
 
 // The first round trip lists the globals, the second brings the outputs' descriptions.
-LayerShellDesktop* LayerShellDesktop::over(wl_display* display) {
-    auto* desktop = new LayerShellDesktop(display);
+std::unique_ptr<LayerShellDesktop> LayerShellDesktop::over(wl_display* display) {
+    std::unique_ptr<LayerShellDesktop> desktop(new LayerShellDesktop(display));
     wl_display_roundtrip(display);
     wl_display_roundtrip(display);
-    if (desktop->shell.compositor == nullptr || desktop->shell.layerShell == nullptr) {
-        delete desktop;
+    if (desktop->kit.compositor == nullptr || desktop->kit.layerShell == nullptr) {
         return nullptr;
     }
     desktop->seats->serve();
@@ -59,8 +58,8 @@ LayerShellDesktop* LayerShellDesktop::over(wl_display* display) {
 
 LayerShellDesktop::LayerShellDesktop(wl_display* display)
     : seats(std::make_unique<Seats>(display)), registry(wl_display_get_registry(display)) {
-    shell.display = display;
-    shell.seatNotes = &seats->notes;
+    kit.display = display;
+    kit.seatNotes = &seats->notes;
     wl_registry_add_listener(registry, &registryListener, this);
 }
 
@@ -68,14 +67,14 @@ LayerShellDesktop::~LayerShellDesktop() {
     seats.reset();
     outputs.clear();
     egl.reset();
-    if (shell.layerShell != nullptr) {
-        destroyLayerShell(shell.layerShell);
+    if (kit.layerShell != nullptr) {
+        destroyLayerShell(kit.layerShell);
     }
-    if (shell.compositor != nullptr) {
-        wl_compositor_destroy(shell.compositor);
+    if (kit.compositor != nullptr) {
+        wl_compositor_destroy(kit.compositor);
     }
     wl_registry_destroy(registry);
-    wl_display_disconnect(shell.display);
+    wl_display_disconnect(kit.display);
 }
 
 std::vector<Monitor> LayerShellDesktop::monitors() {
@@ -89,8 +88,8 @@ std::vector<Monitor> LayerShellDesktop::monitors() {
 }
 
 // An output removed since the monitors were read gets no surface; its name never comes back.
-Screen* LayerShellDesktop::cover(const Monitor& monitor, PixelSize, const WindowConduct& conduct,
-                                 Screen*) {
+std::unique_ptr<Screen> LayerShellDesktop::openOn(const Monitor& monitor, PixelSize,
+                                                  const WindowConduct& conduct) {
     auto output = std::find_if(outputs.begin(), outputs.end(), [&](const auto& each) {
         return each->known() && each->monitor().id == monitor.id;
     });
@@ -98,14 +97,14 @@ Screen* LayerShellDesktop::cover(const Monitor& monitor, PixelSize, const Window
         return nullptr;
     }
     if (egl == nullptr) {
-        egl.reset(EglContext::create(shell.display));
-        shell.egl = egl.get();
+        egl.reset(EglContext::create(kit.display));
+        kit.egl = egl.get();
         if (egl == nullptr) {
             return nullptr;
         }
     }
     seats->notes.hideCursor = conduct.hideCursor;
-    return LayerSurface::open(shell, **output, conduct);
+    return LayerSurface::open(kit, **output, conduct);
 }
 
 void LayerShellDesktop::pollEvents() {
@@ -124,24 +123,24 @@ double LayerShellDesktop::time() const {
 // removal arrive before the shell takes a close for the request to end. A broken connection
 // takes every output with it, which ends the saver as the loss of its last monitor does.
 void LayerShellDesktop::dispatch(int timeoutMilliseconds) {
-    if (!readEvents(timeoutMilliseconds) || wl_display_dispatch_pending(shell.display) < 0) {
+    if (!readEvents(timeoutMilliseconds) || wl_display_dispatch_pending(kit.display) < 0) {
         loseEveryOutput();
         return;
     }
     // What the events asked for goes out now, not with the next frame: a keyboard that a seat
     // announced is bound before its first key.
-    wl_display_flush(shell.display);
-    const std::vector<LayerSurface*>& surfaces = LayerSurface::all();
-    if (std::any_of(surfaces.begin(), surfaces.end(),
-                    [](const LayerSurface* surface) { return surface->closeRequested(); })) {
-        wl_display_roundtrip(shell.display);
+    wl_display_flush(kit.display);
+    if (std::any_of(outputs.begin(), outputs.end(), [](const auto& output) {
+            return output->surface != nullptr && output->surface->closeRequested();
+        })) {
+        wl_display_roundtrip(kit.display);
     }
 }
 
 // Reads what the compositor sent, waiting up to the timeout for the first of it. False once the
 // connection is broken.
 bool LayerShellDesktop::readEvents(int timeoutMilliseconds) {
-    wl_display* display = shell.display;
+    wl_display* display = kit.display;
     while (wl_display_prepare_read(display) != 0) {
         if (wl_display_dispatch_pending(display) < 0) {
             return false;
@@ -156,24 +155,9 @@ bool LayerShellDesktop::readEvents(int timeoutMilliseconds) {
     return wl_display_read_events(display) == 0;
 }
 
-void LayerShellDesktop::addOutput(wl_registry* registry, std::uint32_t name,
-                                  std::uint32_t version) {
-    outputs.push_back(std::make_unique<Output>(registry, name, version));
-    Output& added = *outputs.back();
-    added.onChange = [&added] {
-        for (LayerSurface* surface : LayerSurface::all()) {
-            if (surface->isOn(added)) {
-                surface->rescale();
-            }
-        }
-    };
-}
-
 void LayerShellDesktop::forget(const Output& output) {
-    for (LayerSurface* surface : LayerSurface::all()) {
-        if (surface->isOn(output)) {
-            surface->loseOutput();
-        }
+    if (output.surface != nullptr) {
+        output.surface->loseOutput();
     }
 }
 
@@ -189,13 +173,13 @@ void LayerShellDesktop::onGlobal(void* data, wl_registry* registry, std::uint32_
     LayerShellDesktop* desktop = from(data);
     if (std::strcmp(interface, wl_compositor_interface.name) == 0 &&
         version >= kCompositorVersion) {
-        desktop->shell.compositor =
+        desktop->kit.compositor =
             bind<wl_compositor>(registry, name, wl_compositor_interface, kCompositorVersion);
     } else if (std::strcmp(interface, zwlr_layer_shell_v1_interface.name) == 0) {
-        desktop->shell.layerShell = bind<zwlr_layer_shell_v1>(
+        desktop->kit.layerShell = bind<zwlr_layer_shell_v1>(
             registry, name, zwlr_layer_shell_v1_interface, std::min(version, kLayerShellVersion));
     } else if (std::strcmp(interface, wl_output_interface.name) == 0) {
-        desktop->addOutput(registry, name, version);
+        desktop->outputs.push_back(std::make_unique<Output>(registry, name, version));
     } else if (std::strcmp(interface, wl_seat_interface.name) == 0) {
         desktop->seats->add(registry, name, version);
     }

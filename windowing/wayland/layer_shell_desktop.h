@@ -17,13 +17,14 @@ class Output;
 class Seats;
 
 // A Wayland compositor that offers layer shell, as the saver's desktop: its outputs are the
-// monitors, a layer surface on one is a screen, and every surface draws with one GL context. An
-// output that goes takes its surface's monitor with it; a broken connection takes them all.
+// monitors, a layer surface on one is a screen, and every surface draws with one GL context. Each
+// output knows the surface on it: an output that goes takes its surface's monitor with it; a
+// broken connection takes them all.
 class LayerShellDesktop : public Desktop {
   public:
     // The compositor at the other end of the connection, with its outputs described; nullptr,
     // and the connection closed, where it offers no layer shell.
-    static LayerShellDesktop* over(wl_display* display);
+    static std::unique_ptr<LayerShellDesktop> over(wl_display* display);
 
     // Closes the connection; the screens it made must be gone.
     ~LayerShellDesktop() override;
@@ -34,9 +35,9 @@ class LayerShellDesktop : public Desktop {
     // The outputs described so far, in the order the compositor listed them.
     std::vector<Monitor> monitors() override;
     // The surface draws at its output's size times its scale, whatever size asks for, and with
-    // the one context whatever first is.
-    Screen* cover(const Monitor& monitor, PixelSize size, const WindowConduct& conduct,
-                  Screen* first) override;
+    // the one context.
+    std::unique_ptr<Screen> openOn(const Monitor& monitor, PixelSize size,
+                                   const WindowConduct& conduct) override;
     void pollEvents() override;
     void waitEvents(double seconds) override;
     double time() const override;
@@ -46,7 +47,6 @@ class LayerShellDesktop : public Desktop {
 
     void dispatch(int timeoutMilliseconds);
     bool readEvents(int timeoutMilliseconds);
-    void addOutput(wl_registry* registry, std::uint32_t name, std::uint32_t version);
     void forget(const Output& output);
     void loseEveryOutput();
 
@@ -56,7 +56,7 @@ class LayerShellDesktop : public Desktop {
 
     static const wl_registry_listener registryListener;
 
-    LayerShell shell;
+    SurfaceKit kit;
     std::unique_ptr<EglContext> egl;
     // Served on a thread of their own from the first frame on.
     std::unique_ptr<Seats> seats;

@@ -15,8 +15,6 @@ namespace windowing {
 
 namespace {
 
-std::vector<LayerSurface*> openSurfaces;
-
 constexpr const char* kNamespace = "emberveil";
 
 LayerSurface* from(void* data) {
@@ -28,11 +26,10 @@ LayerSurface* from(void* data) {
 const zwlr_layer_surface_v1_listener LayerSurface::layerListener = {onConfigure, onClosed};
 const wl_callback_listener LayerSurface::frameListener = {onFrameDone};
 
-LayerSurface* LayerSurface::open(const LayerShell& shell, Output& output,
-                                 const WindowConduct& conduct) {
-    auto* opened = new LayerSurface(shell, output, conduct);
-    if (!opened->awaitConfigure(shell.display) || !opened->attachEgl()) {
-        delete opened;
+std::unique_ptr<LayerSurface> LayerSurface::open(const SurfaceKit& kit, Output& output,
+                                                 const WindowConduct& conduct) {
+    std::unique_ptr<LayerSurface> opened(new LayerSurface(kit, output, conduct));
+    if (!opened->awaitConfigure(kit.display) || !opened->attachEgl()) {
         return nullptr;
     }
     // The desktop is hidden as soon as the surface is there, long before the first fire frame.
@@ -43,12 +40,12 @@ LayerSurface* LayerSurface::open(const LayerShell& shell, Output& output,
 
 // Anchored to all four edges at size 0 the surface is as large as the output; an exclusive zone
 // of -1 puts it over the space that panels keep for themselves.
-LayerSurface::LayerSurface(const LayerShell& shell, Output& output, const WindowConduct& conduct)
-    : egl(*shell.egl), seatNotes(*shell.seatNotes), output(&output), conduct(conduct),
-      surface(wl_compositor_create_surface(shell.compositor)),
-      layer(zwlr_layer_shell_v1_get_layer_surface(shell.layerShell, surface, output.proxy(),
+LayerSurface::LayerSurface(const SurfaceKit& kit, Output& output, const WindowConduct& conduct)
+    : egl(*kit.egl), seatNotes(*kit.seatNotes), output(&output), conduct(conduct),
+      surface(wl_compositor_create_surface(kit.compositor)),
+      layer(zwlr_layer_shell_v1_get_layer_surface(kit.layerShell, surface, output.proxy(),
                                                   ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY, kNamespace)) {
-    openSurfaces.push_back(this);
+    output.surface = this;
     zwlr_layer_surface_v1_add_listener(layer, &layerListener, this);
     zwlr_layer_surface_v1_set_anchor(
         layer, ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
@@ -61,8 +58,9 @@ LayerSurface::LayerSurface(const LayerShell& shell, Output& output, const Window
 }
 
 LayerSurface::~LayerSurface() {
-    openSurfaces.erase(std::remove(openSurfaces.begin(), openSurfaces.end(), this),
-                       openSurfaces.end());
+    if (output != nullptr) {
+        output->surface = nullptr;
+    }
     if (frameCallback != nullptr) {
         wl_callback_destroy(frameCallback);
     }
@@ -74,10 +72,6 @@ LayerSurface::~LayerSurface() {
     }
     zwlr_layer_surface_v1_destroy(layer);
     wl_surface_destroy(surface);
-}
-
-const std::vector<LayerSurface*>& LayerSurface::all() {
-    return openSurfaces;
 }
 
 // The compositor answers the first commit with the size; it may also close the surface at once.
@@ -120,6 +114,10 @@ bool LayerSurface::wantsFrame() const {
 
 MonitorId LayerSurface::monitor() const {
     return output != nullptr ? output->monitor().id : 0;
+}
+
+void LayerSurface::refit(const Monitor&) {
+    rescale();
 }
 
 // The buffer scale and the new buffer size take effect together, with the next frame's commit.

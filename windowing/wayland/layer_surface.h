@@ -6,7 +6,7 @@
 #include "windowing/window_conduct.h"
 
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 struct wl_callback;
 struct wl_callback_listener;
@@ -24,7 +24,7 @@ class Output;
 
 // What a layer surface is made with: the compositor's globals, the one GL context and what the
 // seats note.
-struct LayerShell {
+struct SurfaceKit {
     wl_display* display = nullptr;
     wl_compositor* compositor = nullptr;
     zwlr_layer_shell_v1* layerShell = nullptr;
@@ -41,8 +41,8 @@ class LayerSurface : public Screen {
     // Configured by the compositor, current, with one black frame shown. nullptr, after the reason
     // has been shown as an error, where the compositor closes it at once or EGL cannot draw into
     // it.
-    static LayerSurface* open(const LayerShell& shell, Output& output,
-                              const WindowConduct& conduct);
+    static std::unique_ptr<LayerSurface> open(const SurfaceKit& kit, Output& output,
+                                              const WindowConduct& conduct);
 
     ~LayerSurface() override;
 
@@ -61,21 +61,18 @@ class LayerSurface : public Screen {
     bool escapeHeld() const override { return seatNotes.escapeHeld; }
     bool closeRequested() const override { return closed; }
     MonitorId monitor() const override;
-    // The compositor resizes the surface itself, through a configure event.
-    void cover(const Monitor&) override {}
+    // The compositor resizes the surface itself, through a configure event; the scale is the
+    // saver's to follow.
+    void refit(const Monitor& monitor) override;
 
-    // The desktop tells the surface about its output.
-    bool isOn(const Output& on) const { return output == &on; }
-    // Draws at the output's scale from the next frame on.
-    void rescale();
     // The output is gone; the compositor closes the surface, if it has not yet.
     void loseOutput() { output = nullptr; }
 
-    // Every surface made and not yet destroyed, for the desktop to tell.
-    static const std::vector<LayerSurface*>& all();
-
   private:
-    LayerSurface(const LayerShell& shell, Output& output, const WindowConduct& conduct);
+    LayerSurface(const SurfaceKit& kit, Output& output, const WindowConduct& conduct);
+
+    // Draws at the output's scale from the next frame on.
+    void rescale();
 
     bool awaitConfigure(wl_display* display);
     bool attachEgl();

@@ -55,17 +55,13 @@ void Output::onMode(void* data, wl_output*, std::uint32_t flags, std::int32_t wi
 }
 
 void Output::onScale(void* data, wl_output*, std::int32_t factor) {
-    from(data)->pendingScale = std::max(factor, 1);
+    from(data)->pending.scale = std::max(factor, 1);
 }
 
 void Output::onDone(void* data, wl_output*) {
     Output* output = from(data);
     output->current = output->pending;
-    output->currentScale = output->pendingScale;
     output->described = true;
-    if (output->onChange) {
-        output->onChange();
-    }
 }
 
 } // namespace windowing

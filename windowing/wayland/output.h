@@ -3,13 +3,14 @@
 #include "windowing/monitor.h"
 
 #include <cstdint>
-#include <functional>
 
 struct wl_output;
 struct wl_output_listener;
 struct wl_registry;
 
 namespace windowing {
+
+class LayerSurface;
 
 // One output of the compositor as its wl_output describes it: place, current mode and scale.
 class Output {
@@ -24,13 +25,13 @@ class Output {
     wl_output* proxy() const { return output; }
     // Whether the compositor has described the output completely at least once.
     bool known() const { return described; }
-    // The registry name as its id, the place on the compositor's desktop, the mode in pixels and
-    // its refresh in Hz, as of the last complete description.
+    // The registry name as its id, the place on the compositor's desktop, the mode in pixels, its
+    // refresh in Hz and its scale, as of the last complete description.
     const Monitor& monitor() const { return current; }
-    int scale() const { return currentScale; }
+    int scale() const { return current.scale; }
 
-    // Runs after each complete description, for the surfaces on the output to follow it.
-    std::function<void()> onChange;
+    // The saver's surface on the output while there is one; the surface keeps it up to date.
+    LayerSurface* surface = nullptr;
 
   private:
     static void onGeometry(void* data, wl_output* output, std::int32_t x, std::int32_t y,
@@ -47,8 +48,6 @@ class Output {
     wl_output* output;
     Monitor pending;
     Monitor current;
-    int pendingScale = 1;
-    int currentScale = 1;
     bool described = false;
 };
 

@@ -1,5 +1,5 @@
 #include "tests/support/wayland/stand_in_compositor.h"
-#include "windowing/layer_shell.h"
+#include "windowing/compositor_desktop.h"
 
 #include <gtest/gtest.h>
 
@@ -34,15 +34,15 @@ TEST(LayerShellDesktop, SurfacesWaitForTheirFramesAndLetGoOfARemovedOutput) {
     compositor.addOutput(160, 120);
     compositor.setShown(false);
     setenv("WAYLAND_DISPLAY", compositor.socket().c_str(), 1);
-    std::unique_ptr<windowing::Desktop> desktop(windowing::openLayerShellDesktop());
+    std::unique_ptr<windowing::Desktop> desktop = windowing::openCompositorDesktop();
     ASSERT_NE(desktop, nullptr);
     // Bound at the version whose destroy request it sends, not at the newer one offered.
     EXPECT_EQ(compositor.layerShellBound(), 3u);
     std::vector<Monitor> monitors = desktop->monitors();
     ASSERT_EQ(monitors.size(), 2u);
-    std::unique_ptr<Screen> first(desktop->cover(monitors[0], {}, {}, nullptr));
+    std::unique_ptr<Screen> first = desktop->openOn(monitors[0], {}, {});
     ASSERT_NE(first, nullptr);
-    std::unique_ptr<Screen> second(desktop->cover(monitors[1], {}, {}, first.get()));
+    std::unique_ptr<Screen> second = desktop->openOn(monitors[1], {}, {});
     ASSERT_NE(second, nullptr);
 
     // Each has shown its black frame, which the compositor has not shown yet.

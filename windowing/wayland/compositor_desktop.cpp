@@ -1,4 +1,4 @@
-#include "windowing/layer_shell.h"
+#include "windowing/compositor_desktop.h"
 
 #include "windowing/wayland/layer_shell_desktop.h"
 
@@ -26,12 +26,12 @@ wl_display* connectToCompositor() {
 
 } // namespace
 
-Desktop* openLayerShellDesktop() {
+std::unique_ptr<Desktop> openCompositorDesktop() {
     wl_display* display = connectToCompositor();
     return display != nullptr ? LayerShellDesktop::over(display) : nullptr;
 }
 
-bool waylandCompositorAnswers() {
+bool compositorAnswers() {
     wl_display* display = connectToCompositor();
     if (display == nullptr) {
         return false;

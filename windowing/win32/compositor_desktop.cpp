@@ -1,13 +1,13 @@
-#include "windowing/layer_shell.h"
+#include "windowing/compositor_desktop.h"
 
 namespace windowing {
 
 // Windows has no Wayland compositor: its desktop is always the windowing library's.
-Desktop* openLayerShellDesktop() {
+std::unique_ptr<Desktop> openCompositorDesktop() {
     return nullptr;
 }
 
-bool waylandCompositorAnswers() {
+bool compositorAnswers() {
     return false;
 }
 
