@@ -1,7 +1,7 @@
 #include "app/idle_watcher.h"
 
 #include "platform/message_box.h"
-#include "platform/x11/own_process.h"
+#include "platform/posix/own_process.h"
 
 namespace {
 

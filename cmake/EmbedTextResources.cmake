@@ -20,7 +20,7 @@ foreach(i RANGE 0 ${last} 2)
 endforeach()
 
 file(WRITE "${OUTPUT}.tmp" "// Generated from the resource list of this target; edit the listed files instead.
-#include \"platform/x11/text_resource_table.h\"
+#include \"platform/posix/text_resource_table.h\"
 
 namespace {
 

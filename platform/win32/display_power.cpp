@@ -49,9 +49,15 @@ void listen() {
 
 } // namespace
 
+// The listener is made the first time the saver asks, from its own thread, so that its messages
+// are dispatched with the saver's windows'; until the first announcement the displays count as on.
 bool displaysOn() {
-    static const bool listening = (listen(), true);
-    return listening && displaysAreOn;
+    static bool listening = false;
+    if (!listening) {
+        listen();
+        listening = true;
+    }
+    return displaysAreOn;
 }
 
 } // namespace platform

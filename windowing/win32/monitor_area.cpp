@@ -51,9 +51,10 @@ void readMonitorArea(GLFWmonitor* handle, Monitor* monitor) {
 
 // The library would move the window only after setting the mode it was asked for, and the
 // display settings it compares that with may be stale: the window is placed directly, as the
-// library itself places full-screen windows.
+// library itself places full-screen windows. Its place in the stacking order stays as it is: the
+// library made it topmost, and a refit must neither lower it nor take the activation.
 void fitToMonitor(GLFWwindow* window, GLFWmonitor*, const Monitor& monitor) {
-    SetWindowPos(glfwGetWin32Window(window), HWND_TOPMOST, monitor.x, monitor.y, monitor.width,
+    SetWindowPos(glfwGetWin32Window(window), nullptr, monitor.x, monitor.y, monitor.width,
                  monitor.height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 

@@ -1,5 +1,5 @@
 #include "platform/resources.h"
-#include "platform/x11/text_resource_table.h"
+#include "platform/posix/text_resource_table.h"
 
 #include <vector>
 

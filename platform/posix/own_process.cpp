@@ -1,4 +1,4 @@
-#include "platform/x11/own_process.h"
+#include "platform/posix/own_process.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
