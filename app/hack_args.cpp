@@ -25,7 +25,7 @@ const HackSwitch* findHackSwitch(const std::string& arg) {
 
 const SettingDeclaration* findSetting(const std::string& arg) {
     for (const SettingDeclaration& setting : settingTable()) {
-        if (setting.lines != SwitchLines::NoLine && names(arg, setting.switchName, true)) {
+        if (names(arg, setting.switchName, true)) {
             return &setting;
         }
     }

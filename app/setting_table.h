@@ -7,8 +7,6 @@
 
 // Which Linux command lines read a setting's switch.
 enum class SwitchLines {
-    // None: Linux has no switch for it.
-    NoLine,
     // Only lines in the X11 screen-saver daemon's conventions, as the daemon's own modes read it.
     DaemonLines,
     // Every line, the Windows-style ones included.
@@ -21,9 +19,8 @@ struct WholeRange {
     std::uint32_t highest;
 };
 
-// How the daemon's settings file offers a setting to the user, if at all: a switch that starts
-// another mode of the program has no place there.
-enum class SettingsFileOffer { NotOffered, Checkbox, Slider };
+// How the daemon's settings file offers a setting to the user.
+enum class SettingsFileOffer { Checkbox, Slider };
 
 // The slider's ends, and where it stands until the user moves it.
 struct SettingsSlider {

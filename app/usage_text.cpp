@@ -39,14 +39,18 @@ std::string usageLine(const std::string& start, const std::vector<std::string>& 
     return text + "\n";
 }
 
-std::string idleUsage() {
-    std::string text;
+// The idle watcher's switch, which has a usage line and a section of its own.
+const HackSwitch& watcherSwitch() {
     for (const HackSwitch& hackSwitch : hackSwitches()) {
         if (hackSwitch.asks == HackAsk::OnIdle) {
-            text += "       emberveil " + spelled(hackSwitch.name, hackSwitch.valueName) + "\n";
+            return hackSwitch;
         }
     }
-    return text;
+    return hackSwitches().front();
+}
+
+std::string spelled(const HackSwitch& hackSwitch) {
+    return spelled(hackSwitch.name, hackSwitch.valueName);
 }
 
 std::string usageLines() {
@@ -57,12 +61,11 @@ std::string usageLines() {
         if (setting.lines == SwitchLines::EveryLine) {
             windowsLine.push_back(word);
         }
-        if (setting.lines != SwitchLines::NoLine) {
-            daemonLine.push_back(word);
-        }
+        daemonLine.push_back(word);
     }
     return usageLine("Usage: emberveil", windowsLine) + usageLine("       emberveil", daemonLine) +
-           "       emberveil [--help | --version]\n" + idleUsage();
+           "       emberveil [--help | --version]\n" + "       emberveil " +
+           spelled(watcherSwitch()) + "\n";
 }
 
 std::string daemonSwitches() {
@@ -72,7 +75,7 @@ std::string daemonSwitches() {
         if (hackSwitch.asks == HackAsk::OnIdle) {
             continue;
         }
-        std::string name = spelled(hackSwitch.name, hackSwitch.valueName);
+        std::string name = spelled(hackSwitch);
         if (hackSwitch.shortForm != nullptr) {
             name += std::string(", ") + hackSwitch.shortForm;
         }
@@ -84,21 +87,13 @@ std::string daemonSwitches() {
 }
 
 std::string idleWatcher() {
-    std::string text = "Idle watcher, for GNOME sessions:\n";
-    for (const HackSwitch& hackSwitch : hackSwitches()) {
-        if (hackSwitch.asks == HackAsk::OnIdle) {
-            text += entry(spelled(hackSwitch.name, hackSwitch.valueName), hackSwitch.help);
-        }
-    }
-    return text;
+    return "Idle watcher, for GNOME sessions:\n" +
+           entry(spelled(watcherSwitch()), watcherSwitch().help);
 }
 
 std::string settings() {
     std::string text = "Settings (also with one dash; a switch never counts as a value):\n";
     for (const SettingDeclaration& setting : settingTable()) {
-        if (setting.lines == SwitchLines::NoLine) {
-            continue;
-        }
         std::string help = setting.help;
         if (setting.valueName != nullptr) {
             help += "\n" + std::to_string(setting.accepted.lowest) + " to " +

@@ -153,13 +153,10 @@ std::set<std::string> firstGroups(const std::string& text, const std::regex& pat
     return found;
 }
 
-std::set<std::string> declaredSwitches(bool offeredOnly) {
+std::set<std::string> declaredSwitches() {
     std::set<std::string> switches;
     for (const SettingDeclaration& setting : settingTable()) {
-        if (setting.lines != SwitchLines::NoLine &&
-            (!offeredOnly || setting.offeredAs != SettingsFileOffer::NotOffered)) {
-            switches.insert(std::string("--") + setting.switchName);
-        }
+        switches.insert(std::string("--") + setting.switchName);
     }
     return switches;
 }
@@ -175,7 +172,7 @@ TEST(SwitchDocuments, TheSettingsFileOffersEverySettingWithItsSlider) {
     ASSERT_FALSE(settingsFile.empty()) << EMBERVEIL_SETTINGS_FILE;
     std::regex offered(
         R"(<(?:boolean|number|select|option)\s[^>]*\sarg(?:-set|-unset)?="(--[a-z-]+))");
-    EXPECT_EQ(firstGroups(settingsFile, offered), declaredSwitches(true));
+    EXPECT_EQ(firstGroups(settingsFile, offered), declaredSwitches());
     for (const SettingDeclaration& setting : settingTable()) {
         if (setting.offeredAs != SettingsFileOffer::Slider) {
             continue;
@@ -201,7 +198,7 @@ TEST(SwitchDocuments, TheManualPageDescribesEverySwitchOfTheDaemonsLine) {
          firstGroups(section, std::regex(R"(\n\.TP\n[^\n]*?\\-\\-((?:[a-z]|\\-)+))"))) {
         described.insert("--" + std::regex_replace(name, std::regex(R"(\\-)"), "-"));
     }
-    std::set<std::string> expected = declaredSwitches(false);
+    std::set<std::string> expected = declaredSwitches();
     for (const HackSwitch& hackSwitch : hackSwitches()) {
         expected.insert(std::string("--") + hackSwitch.name);
     }
