@@ -6,10 +6,16 @@
 
 namespace windowing {
 
-LibraryDesktop::LibraryDesktop() : running(startLibrary()) {}
+LibraryDesktop::LibraryDesktop() {
+    startLibrary();
+}
 
 LibraryDesktop::~LibraryDesktop() {
     stopLibrary();
+}
+
+bool LibraryDesktop::started() const {
+    return libraryStarted();
 }
 
 std::vector<Monitor> LibraryDesktop::monitors() {

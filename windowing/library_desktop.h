@@ -17,7 +17,7 @@ class LibraryDesktop : public Desktop {
 
     // Whether the library started. When it did not, every call into it reports the library's
     // not-initialised error and does nothing, and no screen can be opened.
-    bool started() const { return running; }
+    bool started() const;
 
     std::vector<Monitor> monitors() override;
     // The new window shares the scene with the oldest full-screen window still open.
@@ -31,9 +31,6 @@ class LibraryDesktop : public Desktop {
     void waitEvents(double seconds) override;
     double time() const override;
     bool displaysOn() override;
-
-  private:
-    bool running;
 };
 
 } // namespace windowing

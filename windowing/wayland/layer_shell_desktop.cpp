@@ -127,9 +127,6 @@ void LayerShellDesktop::dispatch(int timeoutMilliseconds) {
         loseEveryOutput();
         return;
     }
-    // What the events asked for goes out now, not with the next frame: a keyboard that a seat
-    // announced is bound before its first key.
-    wl_display_flush(kit.display);
     if (std::any_of(outputs.begin(), outputs.end(), [](const auto& output) {
             return output->surface != nullptr && output->surface->closeRequested();
         })) {
