@@ -136,7 +136,7 @@ make_runtime_folder() {
         chown 65534:65534 "$RUN"
         as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
     fi
-    cp "$@" "$RUN/"
+    [ $# -eq 0 ] || cp "$@" "$RUN/"
 }
 
 # The command line in front of every client of a compositor: its user and its environment, the

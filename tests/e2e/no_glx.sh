@@ -34,13 +34,8 @@ if [ "$EMBERVEIL_RUNNER" = native ]; then
 
     # A compositor without layer shell (weston, headless) and no X server: one line that says so.
     # weston runs as nobody, as a session's compositor would not run as root.
-    RUN=$(mktemp -d)
+    make_runtime_folder
     trap 'stop_display; rm -rf "$RUN"' EXIT
-    as_user=()
-    if [ "$(id -u)" -eq 0 ]; then
-        chown 65534:65534 "$RUN"
-        as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-    fi
     "${as_user[@]}" env -i HOME="$RUN" XDG_RUNTIME_DIR="$RUN" PATH="$PATH" \
         weston --backend=headless-backend.so --socket=wes-0 --use-pixman \
         >"$E2E_DIR/weston.log" 2>&1 </dev/null &
